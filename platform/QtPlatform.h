@@ -1,0 +1,25 @@
+#pragma once
+// The platform services as Qt and the desktop provide them.
+
+#include "Platform.h"
+
+#include <QRandomGenerator>
+
+namespace platform {
+
+class QtPlatform : public Platform {
+public:
+    MessageAnswer ShowMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
+                              const QString& caption) override;
+    void OpenUrl(const QString& url) override;
+    bool OwnsClipboard() const override;
+    void EmptyClipboard() override;
+    void SeedRandom() override;
+    double Random() override;
+    QDate Today() const override;
+
+private:
+    QRandomGenerator random_;
+};
+
+} // namespace platform

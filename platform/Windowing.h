@@ -1,0 +1,56 @@
+#pragma once
+// The look every screen shares: twips for positions, the light blue background, fixed-size
+// centred windows, link labels and the application icon.
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+#include <QRect>
+
+namespace platform {
+
+// 1440 twips to the inch at 96 logical pixels to the inch; Qt scales for high DPI.
+constexpr int TwipsPerPixel = 15;
+int Px(int twips);
+QRect TwipsRect(int left, int top, int width, int height);
+QSize TwipsSize(int width, int height);
+
+inline const QColor ScreenBackground{124, 165, 231};
+
+QFont ScreenFont(const QString& family, double points, bool bold = false, bool underline = false);
+inline QFont Verdana(double points, bool bold = false, bool underline = false) {
+    return ScreenFont(QStringLiteral("Verdana"), points, bold, underline);
+}
+
+// Light blue background, white text, Verdana 8.25 pt, screen title and icon.
+void ApplyScreenLook(QWidget* screen, const QString& title);
+void SetTextColour(QWidget* widget, const QColor& colour);
+void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text);
+
+// Title and close button only, so the fixed size cannot be minimised or maximised. An
+// invalid size leaves the size to the window's layout.
+void MakeFixedWindow(QWidget* window, const QSize& clientSize);
+void CentreOnScreen(QWidget* window);
+
+// A caption's access-key markers turned into the text a label shows: "&&" is one "&".
+QString CaptionText(const QString& caption);
+
+QIcon ApplicationIcon();
+QPixmap ApplicationPixmap(int size);
+
+// A label that opens something on a single click and shows a pointing hand.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace platform

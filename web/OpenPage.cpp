@@ -1,0 +1,45 @@
+#include "OpenPage.h"
+
+#include "Platform.h"
+
+namespace web {
+
+QString PageKeyText(PageKey key) {
+    switch (key) {
+    case PageKey::HomePage:
+        return QStringLiteral("home-page");
+    case PageKey::HelpWebPage:
+        return QStringLiteral("help-web-page");
+    case PageKey::DownloadWebPage:
+        return QStringLiteral("download-web-page");
+    case PageKey::Donate:
+        return QStringLiteral("donate");
+    case PageKey::CoBrand:
+        return QStringLiteral("co-brand");
+    case PageKey::FullyBranded:
+        return QStringLiteral("fully-branded");
+    case PageKey::CalvoraSoftwares:
+        return QStringLiteral("calvorasoftwares");
+    case PageKey::ReferAFriend:
+        return QStringLiteral("nvsw-refer-a-friend");
+    }
+    return {};
+}
+
+QString SiteRoot() {
+    return QStringLiteral(NUVRA_SITE_ROOT);
+}
+
+QString ProductPageUrl() {
+    return SiteRoot() + QStringLiteral("/nuvra-karmic-debt-number/");
+}
+
+QString PageUrl(PageKey key) {
+    return ProductPageUrl() + QStringLiteral("ssd.php?page=") + PageKeyText(key);
+}
+
+void OpenPage(platform::Platform& platform, PageKey key) {
+    platform.OpenUrl(PageUrl(key));
+}
+
+} // namespace web

@@ -10,51 +10,55 @@ using namespace engine;
 
 namespace {
 
-std::u16string U16(const QString& text) { return text.toStdU16String(); }
-QString Q(const std::u16string& text) { return QString::fromStdU16String(text); }
+std::u16string U16(const QString& text) {
+    return text.toStdU16String();
+}
+QString Q(const std::u16string& text) {
+    return QString::fromStdU16String(text);
+}
 
 // The expected texts are an independent copy, so a slip in either copy fails the test.
 const QString General =
-        "This number signifies some mistake or misuse of opportunities in your previous "
-        "lifetime that reflects in the present lifetime. You can rectify the error in "
-        "this lifetime by taking an additional burden known as Karmic Debt.";
+    "This number signifies some mistake or misuse of opportunities in your previous "
+    "lifetime that reflects in the present lifetime. You can rectify the error in "
+    "this lifetime by taking an additional burden known as Karmic Debt.";
 
 const QString Paragraph13 =
-        "People with this number your kitty are hard worker and strugglers. This number "
-        "signifies that you had avoided hard work in your previous lifetimes and will "
-        "have to make up for it in this lifetime. There may many ups and downs coming on "
-        "your way, even speed breakers, stay alert and focused. People associated with "
-        "lines like business, art and sports share this number. You will need to b "
-        "disciplined and focused to do away with your debt. Don 't get diverted and "
-        "avoid laziness. You need to bring order in your life and not waste your energy "
-        "on multiple projects.";
+    "People with this number your kitty are hard worker and strugglers. This number "
+    "signifies that you had avoided hard work in your previous lifetimes and will "
+    "have to make up for it in this lifetime. There may many ups and downs coming on "
+    "your way, even speed breakers, stay alert and focused. People associated with "
+    "lines like business, art and sports share this number. You will need to b "
+    "disciplined and focused to do away with your debt. Don 't get diverted and "
+    "avoid laziness. You need to bring order in your life and not waste your energy "
+    "on multiple projects.";
 
 const QString Paragraph14 =
-        "Be optimistic and goal oriented, you will come up with flying colors. This debt "
-        "is due to abuse of freedom and indulgence in the wrong things in your previous "
-        "lifetimes. This number may target your sensitive feelings and even hurt "
-        "painfully. Don't indulge in alcohols, drugs to avoid pain. Try to adapt "
-        "changes. Many times you are forced to change in certain hard circumstances and "
-        "then it will be tougher than expected. Always try be a modest person, which is "
-        "the key to reach your goals. You should be determined and committed to your "
-        "tasks.";
+    "Be optimistic and goal oriented, you will come up with flying colors. This debt "
+    "is due to abuse of freedom and indulgence in the wrong things in your previous "
+    "lifetimes. This number may target your sensitive feelings and even hurt "
+    "painfully. Don't indulge in alcohols, drugs to avoid pain. Try to adapt "
+    "changes. Many times you are forced to change in certain hard circumstances and "
+    "then it will be tougher than expected. Always try be a modest person, which is "
+    "the key to reach your goals. You should be determined and committed to your "
+    "tasks.";
 
 const QString Paragraph16 =
-        "This number is probably the route to attain the real truth of life. You will "
-        "reach very near to high spiritual awareness. This debt is due to abused love "
-        "affairs that hurt people around you in your previous lifetimes. Avoid having an "
-        "egoistic nature and inferiority complex. Learn to think about others' feelings. "
-        "Your ego, which had been inflated, will need to be subdued and this is a very "
-        "painful process.";
+    "This number is probably the route to attain the real truth of life. You will "
+    "reach very near to high spiritual awareness. This debt is due to abused love "
+    "affairs that hurt people around you in your previous lifetimes. Avoid having an "
+    "egoistic nature and inferiority complex. Learn to think about others' feelings. "
+    "Your ego, which had been inflated, will need to be subdued and this is a very "
+    "painful process.";
 
 const QString Paragraph19 =
-        "You are a self-made man forced to stand on your own feet without any help of "
-        "others. You have the power and energy to struggle and fight with obstacles. "
-        "This debt is due to abuse of power in your previous lifetimes. But still you "
-        "may need support from others, as you are a very emotional person.  It's "
-        "important to free your mind and know the reality of mutual interdependence. Do "
-        "not use others for your purpose and then forget them. Learn to accept other's "
-        "advice and stop blaming them for your mistakes.";
+    "You are a self-made man forced to stand on your own feet without any help of "
+    "others. You have the power and energy to struggle and fight with obstacles. "
+    "This debt is due to abuse of power in your previous lifetimes. But still you "
+    "may need support from others, as you are a very emotional person.  It's "
+    "important to free your mind and know the reality of mutual interdependence. Do "
+    "not use others for your purpose and then forget them. Learn to accept other's "
+    "advice and stop blaming them for your mistakes.";
 
 const QString NoDebt = "Your Karmic Debt Number is not applicable.";
 
@@ -137,19 +141,40 @@ void EngineTest::coreNumbers_data() {
     QTest::addColumn<qint64>("soulUrge");
     QTest::addColumn<qint64>("innerDream");
 
-    QTest::newRow("ED KAY") << "ED" << "" << "KAY" << 19LL << 6LL << 13LL;
-    QTest::newRow("Y stands in: SY SY") << "SY" << "" << "SY" << 16LL << 14LL << 16LL;
-    QTest::newRow("Y stands in: GLYN WYN") << "GLYN" << "" << "WYN" << 39LL << 14LL << 39LL;
-    QTest::newRow("JOHN SMITH") << "JOHN" << "" << "SMITH" << 44LL << 15LL << 29LL;
-    QTest::newRow("middle name of spaces") << "JOHN" << "   " << "SMITH" << 44LL << 15LL << 29LL;
-    QTest::newRow("surrounding spaces") << "  JOHN " << " " << " SMITH  " << 44LL << 15LL
-                                        << 29LL;
-    QTest::newRow("Y only without any vowel") << "SKY" << "" << "E" << 15LL << 5LL << 10LL;
-    QTest::newRow("no vowel and no Y") << "BRR" << "" << "ST" << 23LL << 0LL << 23LL;
-    QTest::newRow("names of spaces only") << "   " << "" << "  " << 0LL << 0LL << 0LL;
-    QTest::newRow("lower case, digits, signs") << "john" << "42" << "o'neil" << 0LL << 0LL << 0LL;
-    QTest::newRow("tabs stay and count nothing") << "\tJOHN" << "" << "SMITH\n" << 44LL << 15LL
-                                                 << 29LL;
+    QTest::newRow("ED KAY") << "ED"
+                            << ""
+                            << "KAY" << 19LL << 6LL << 13LL;
+    QTest::newRow("Y stands in: SY SY") << "SY"
+                                        << ""
+                                        << "SY" << 16LL << 14LL << 16LL;
+    QTest::newRow("Y stands in: GLYN WYN") << "GLYN"
+                                           << ""
+                                           << "WYN" << 39LL << 14LL << 39LL;
+    QTest::newRow("JOHN SMITH") << "JOHN"
+                                << ""
+                                << "SMITH" << 44LL << 15LL << 29LL;
+    QTest::newRow("middle name of spaces") << "JOHN"
+                                           << "   "
+                                           << "SMITH" << 44LL << 15LL << 29LL;
+    QTest::newRow("surrounding spaces") << "  JOHN "
+                                        << " "
+                                        << " SMITH  " << 44LL << 15LL << 29LL;
+    QTest::newRow("Y only without any vowel") << "SKY"
+                                              << ""
+                                              << "E" << 15LL << 5LL << 10LL;
+    QTest::newRow("no vowel and no Y") << "BRR"
+                                       << ""
+                                       << "ST" << 23LL << 0LL << 23LL;
+    QTest::newRow("names of spaces only") << "   "
+                                          << ""
+                                          << "  " << 0LL << 0LL << 0LL;
+    QTest::newRow("lower case, digits, signs") << "john"
+                                               << "42"
+                                               << "o'neil" << 0LL << 0LL << 0LL;
+    QTest::newRow("tabs stay and count nothing") << "\tJOHN"
+                                                 << ""
+                                                 << "SMITH\n"
+                                                 << 44LL << 15LL << 29LL;
 }
 
 void EngineTest::coreNumbers() {
@@ -228,14 +253,27 @@ void EngineTest::debtOfNames_data() {
     QTest::addColumn<QString>("day");
     QTest::addColumn<int>("debt");
 
-    QTest::newRow("JOHN SMITH 5") << "JOHN" << "SMITH" << "5" << 0;
-    QTest::newRow("ED KAY 1") << "ED" << "KAY" << "1" << 13;
-    QTest::newRow("EVA SUE 1") << "EVA" << "SUE" << "1" << 14;
-    QTest::newRow("ALI ROY 1") << "ALI" << "ROY" << "1" << 19;
-    QTest::newRow("SY SY 1") << "SY" << "SY" << "1" << 16;
+    QTest::newRow("JOHN SMITH 5") << "JOHN"
+                                  << "SMITH"
+                                  << "5" << 0;
+    QTest::newRow("ED KAY 1") << "ED"
+                              << "KAY"
+                              << "1" << 13;
+    QTest::newRow("EVA SUE 1") << "EVA"
+                               << "SUE"
+                               << "1" << 14;
+    QTest::newRow("ALI ROY 1") << "ALI"
+                               << "ROY"
+                               << "1" << 19;
+    QTest::newRow("SY SY 1") << "SY"
+                             << "SY"
+                             << "1" << 16;
     for (const char* day : {"13", "14", "16", "19"})
-        QTest::addRow("ED KAY %s", day) << "ED" << "KAY" << day << QByteArray(day).toInt();
-    QTest::newRow("day 31 is no debt") << "JOHN" << "SMITH" << "31" << 0;
+        QTest::addRow("ED KAY %s", day) << "ED"
+                                        << "KAY" << day << QByteArray(day).toInt();
+    QTest::newRow("day 31 is no debt") << "JOHN"
+                                       << "SMITH"
+                                       << "31" << 0;
 }
 
 void EngineTest::debtOfNames() {
@@ -266,7 +304,8 @@ void EngineTest::readings() {
     QCOMPARE(expected.size(), length);
     for (qsizetype i = 0; i < qMin(reading.size(), expected.size()); ++i) {
         if (reading[i] != expected[i])
-            QFAIL(qPrintable(QString("first difference at %1: ...%2").arg(i).arg(reading.mid(i, 30))));
+            QFAIL(qPrintable(
+                QString("first difference at %1: ...%2").arg(i).arg(reading.mid(i, 30))));
     }
     QCOMPARE(reading.size(), length);
 }

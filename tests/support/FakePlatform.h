@@ -1,0 +1,68 @@
+#pragma once
+// A platform that records what the program asked of it and answers from a script.
+
+#include "Platform.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+namespace testing {
+
+struct ShownMessage {
+    QString text;
+    platform::MessageIcon icon;
+    platform::MessageButtons buttons;
+    QString caption;
+};
+
+class FakePlatform : public platform::Platform {
+public:
+    platform::MessageAnswer ShowMessage(const QString& text, platform::MessageIcon icon,
+                                        platform::MessageButtons buttons,
+                                        const QString& caption) override {
+        messages.push_back({text, icon, buttons, caption});
+        if (onMessage)
+            onMessage(messages.back());
+        if (!answers.empty()) {
+            const auto answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == platform::MessageButtons::YesNo ? platform::MessageAnswer::No
+                                                          : platform::MessageAnswer::Ok;
+    }
+
+    void OpenUrl(const QString& url) override { openedUrls << url; }
+
+    bool OwnsClipboard() const override { return ownsClipboard; }
+    void EmptyClipboard() override {
+        ++clipboardEmptied;
+        ownsClipboard = false;
+    }
+
+    void SeedRandom() override { ++seeds; }
+    double Random() override {
+        if (randoms.empty())
+            return 0.5;
+        const double r = randoms.front();
+        randoms.pop_front();
+        return r;
+    }
+
+    QDate Today() const override { return today; }
+
+    std::vector<ShownMessage> messages;
+    std::deque<platform::MessageAnswer> answers;
+    std::function<void(const ShownMessage&)> onMessage;
+    QStringList openedUrls;
+    bool ownsClipboard = false;
+    int clipboardEmptied = 0;
+    int seeds = 0;
+    std::deque<double> randoms;
+    QDate today{2026, 12, 8};
+};
+
+} // namespace testing

@@ -1,0 +1,163 @@
+// The result screen: the reading box, its clipboard guard, and its links.
+
+#include "FakePlatform.h"
+#include "KarmicDebt.h"
+#include "OpenPage.h"
+#include "frmKarmicDebtNo.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+using testing::FakePlatform;
+using ui::frmKarmicDebtNo;
+
+class frmKarmicDebtNoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void readingShowsFromTheTop();
+    void readingBoxRefusesTyping();
+    void clipboardGuard_data();
+    void clipboardGuard();
+    void showingTheReadingEmptiesOurClipboard();
+    void fullBrandAlwaysInFront();
+    void links_data();
+    void links();
+    void backAndCloseAreReported();
+
+private:
+    QPlainTextEdit* display() { return screen->findChild<QPlainTextEdit*>("txtDisplay"); }
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmKarmicDebtNo> screen;
+};
+
+void frmKarmicDebtNoTest::init() {
+    fake = std::make_unique<FakePlatform>();
+    screen = std::make_unique<frmKarmicDebtNo>(*fake);
+    screen->show();
+    QApplication::setActiveWindow(screen.get());
+    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+}
+
+void frmKarmicDebtNoTest::cleanup() {
+    screen.reset();
+    fake.reset();
+}
+
+void frmKarmicDebtNoTest::readingShowsFromTheTop() {
+    QVERIFY(display()->toPlainText().isEmpty());
+    const QString reading = QString::fromStdU16String(engine::ComposeReading(13));
+    screen->ShowReading(reading);
+
+    QCOMPARE(display()->toPlainText(), QString(reading).replace("\r\n", "\n"));
+    QCOMPARE(display()->textCursor().position(), 0);
+    QCOMPARE(display()->verticalScrollBar()->value(), 0);
+    QVERIFY(display()->verticalScrollBar()->maximum() > 0); // long enough to scroll
+    QCOMPARE(display()->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdback"));
+}
+
+void frmKarmicDebtNoTest::readingBoxRefusesTyping() {
+    screen->ShowReading(QString::fromStdU16String(engine::ComposeReading(0)));
+    const QString before = display()->toPlainText();
+    display()->setFocus();
+    QTest::keyClicks(display(), "typed");
+    QTest::keyClick(display(), Qt::Key_Delete);
+    QTest::keyClick(display(), Qt::Key_Backspace);
+    QTest::keyClick(display(), Qt::Key_Return);
+    QCOMPARE(display()->toPlainText(), before);
+}
+
+void frmKarmicDebtNoTest::clipboardGuard_data() {
+    QTest::addColumn<int>("event");
+    QTest::addColumn<bool>("owned");
+    QTest::addColumn<int>("emptied");
+
+    for (bool owned : {true, false}) {
+        const int emptied = owned ? 1 : 0;
+        const char* whose = owned ? "ours" : "another program's";
+        QTest::addRow("press, %s", whose) << int(QEvent::MouseButtonPress) << owned << emptied;
+        QTest::addRow("release, %s", whose) << int(QEvent::MouseButtonRelease) << owned << emptied;
+        QTest::addRow("move, %s", whose) << int(QEvent::MouseMove) << owned << emptied;
+    }
+}
+
+void frmKarmicDebtNoTest::clipboardGuard() {
+    QFETCH(int, event);
+    QFETCH(bool, owned);
+    QFETCH(int, emptied);
+    fake->ownsClipboard = owned;
+    QWidget* viewport = display()->viewport();
+    const QPoint inside = viewport->rect().center();
+    switch (event) {
+    case QEvent::MouseButtonPress:
+        QTest::mousePress(viewport, Qt::LeftButton, {}, inside);
+        break;
+    case QEvent::MouseButtonRelease:
+        QTest::mouseRelease(viewport, Qt::LeftButton, {}, inside);
+        break;
+    default:
+        QTest::mouseMove(viewport, inside);
+        break;
+    }
+    QCOMPARE(fake->clipboardEmptied, emptied);
+}
+
+void frmKarmicDebtNoTest::showingTheReadingEmptiesOurClipboard() {
+    fake->ownsClipboard = true;
+    screen->ShowReading(QString::fromStdU16String(engine::ComposeReading(16)));
+    QCOMPARE(fake->clipboardEmptied, 1);
+    QVERIFY(!fake->ownsClipboard);
+}
+
+void frmKarmicDebtNoTest::fullBrandAlwaysInFront() {
+    auto* frame = screen->findChild<QGroupBox*>("fraFullBrand");
+    auto* cobrand = screen->findChild<QWidget*>("lblCobrand");
+    QCOMPARE(frame->childAt(cobrand->geometry().center())->objectName(),
+             QStringLiteral("lblFullBrand"));
+}
+
+void frmKarmicDebtNoTest::links_data() {
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Label61") << "Label61"
+                             << "home-page";
+    QTest::newRow("lblCobrand") << "lblCobrand"
+                                << "co-brand";
+    QTest::newRow("lblFullBrand") << "lblFullBrand"
+                                  << "fully-branded";
+}
+
+void frmKarmicDebtNoTest::links() {
+    QFETCH(QString, label);
+    QFETCH(QString, key);
+    auto* link = screen->findChild<QWidget*>(label);
+    link->raise();
+    QTest::mouseClick(link, Qt::LeftButton);
+    QCOMPARE(fake->openedUrls,
+             QStringList{web::SiteRoot() + "/nuvra-karmic-debt-number/ssd.php?page=" + key});
+}
+
+void frmKarmicDebtNoTest::backAndCloseAreReported() {
+    QSignalSpy back(screen.get(), &frmKarmicDebtNo::backRequested);
+    QSignalSpy exit(screen.get(), &frmKarmicDebtNo::exitRequested);
+    QTest::mouseClick(screen->findChild<QPushButton*>("cmdback"), Qt::LeftButton);
+    QCOMPARE(back.count(), 1);
+    screen->close();
+    QCOMPARE(exit.count(), 1);
+    QVERIFY(screen->isVisible()); // the lifecycle, not the window, decides when it goes
+}
+
+QTEST_MAIN(frmKarmicDebtNoTest)
+#include "tst_frmKarmicDebtNo.moc"

@@ -1,0 +1,398 @@
+// The main input screen driven through its real controls, with a recording platform.
+
+#include "FakePlatform.h"
+#include "OpenPage.h"
+#include "Product.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using platform::MessageButtons;
+using platform::MessageIcon;
+using testing::FakePlatform;
+using ui::frmMain;
+
+class frmMainTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void loadFillsTheLists();
+    void validation_data();
+    void validation();
+    void dateFailureLeavesFocusWhereItWas();
+    void keyFilterUpperCasesTypedLetters_data();
+    void keyFilterUpperCasesTypedLetters();
+    void pastedTextKeepsItsCase();
+    void enterInANameBoxDoesNotStartNext();
+    void nextFromMenuIsTheSameCommand();
+    void coBrandFront_data();
+    void coBrandFront();
+    void coBrandDistribution();
+    void linksOpenTheirPageOncePerClick_data();
+    void linksOpenTheirPageOncePerClick();
+    void makeMoneyIsNeverAvailable();
+    void aboutScreenIsModalAndFreshEveryTime();
+
+private:
+    template <typename T> T* child(const char* name) {
+        T* found = screen->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    void typeNames(const QString& first, const QString& last);
+    QWidget* brandInFront();
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmMain> screen;
+};
+
+void frmMainTest::init() {
+    fake = std::make_unique<FakePlatform>();
+    screen = std::make_unique<frmMain>(*fake);
+    screen->Form_Load();
+    screen->show();
+    QApplication::setActiveWindow(screen.get());
+    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+}
+
+void frmMainTest::cleanup() {
+    screen.reset();
+    fake.reset();
+}
+
+void frmMainTest::typeNames(const QString& first, const QString& last) {
+    child<QLineEdit>("txtFirstName")->setText(first);
+    child<QLineEdit>("txtLastName")->setText(last);
+}
+
+QWidget* frmMainTest::brandInFront() {
+    auto* frame = child<QGroupBox>("fraFullBrand");
+    auto* cobrand = child<QWidget>("lblCobrand");
+    return frame->childAt(cobrand->geometry().center());
+}
+
+void frmMainTest::loadFillsTheLists() {
+    auto* days = child<QComboBox>("cboDate");
+    auto* months = child<QComboBox>("cboMonth");
+    auto* years = child<QComboBox>("cboYear");
+    QCOMPARE(days->count(), 31);
+    QCOMPARE(days->itemText(30), QStringLiteral("31"));
+    QCOMPARE(months->count(), 12);
+    QCOMPARE(months->itemText(8), QStringLiteral("September"));
+    QCOMPARE(years->count(), 151);
+    QCOMPARE(years->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(days->currentText(), QStringLiteral("1"));
+    QCOMPARE(months->currentText(), QStringLiteral("January"));
+    QCOMPARE(years->currentText(), QStringLiteral("1900"));
+    QCOMPARE(screen->windowTitle(), QStringLiteral("Nuvra Karmic Debt Number v1.90"));
+}
+
+void frmMainTest::validation_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("day");         // 0 means no entry shown
+    QTest::addColumn<int>("month");       // 0 means no entry shown
+    QTest::addColumn<QString>("year");    // empty means no entry shown
+    QTest::addColumn<QString>("message"); // empty: the input passes
+    QTest::addColumn<QString>("focus");
+
+    const QString firstMsg = "Please Enter Your First Name";
+    const QString lastMsg = "Please Enter Your Last Name";
+    const QString febMsg = "Please Enter Correct Date Or Month!";
+    const QString day31Msg = "Please Enter Correct Date Or Month !";
+
+    QTest::newRow("all empty") << ""
+                               << "" << 1 << 1 << "1900" << firstMsg << "txtFirstName";
+    QTest::newRow("no last name") << "ED"
+                                  << "" << 1 << 1 << "1900" << lastMsg << "txtLastName";
+    QTest::newRow("first name of spaces passes") << "  "
+                                                 << "KAY" << 1 << 1 << "1900"
+                                                 << ""
+                                                 << "";
+    QTest::newRow("no day") << "ED"
+                            << "KAY" << 0 << 0 << ""
+                            << "Please Specify Your Birth Date"
+                            << "cboDate";
+    QTest::newRow("no month") << "ED"
+                              << "KAY" << 3 << 0 << ""
+                              << "Please Specify Your Birth Month"
+                              << "cboMonth";
+    QTest::newRow("no year") << "ED"
+                             << "KAY" << 3 << 2 << ""
+                             << "Please Specify Your Birth Year"
+                             << "cboYear";
+    QTest::newRow("name checked before date")
+        << ""
+        << "KAY" << 31 << 4 << "1901" << firstMsg << "txtFirstName";
+    QTest::newRow("29 Feb 1900 (no leap year)") << "ED"
+                                                << "KAY" << 29 << 2 << "1900" << febMsg << "";
+    QTest::newRow("29 Feb 2000") << "ED"
+                                 << "KAY" << 29 << 2 << "2000"
+                                 << ""
+                                 << "";
+    QTest::newRow("29 Feb 2024") << "ED"
+                                 << "KAY" << 29 << 2 << "2024"
+                                 << ""
+                                 << "";
+    QTest::newRow("29 Feb 1901") << "ED"
+                                 << "KAY" << 29 << 2 << "1901" << febMsg << "";
+    QTest::newRow("29 Feb 2100 is past the list") << "ED"
+                                                  << "KAY" << 28 << 2 << "2050"
+                                                  << ""
+                                                  << "";
+    QTest::newRow("30 Feb 2000") << "ED"
+                                 << "KAY" << 30 << 2 << "2000" << febMsg << "";
+    QTest::newRow("31 Feb 2024") << "ED"
+                                 << "KAY" << 31 << 2 << "2024" << febMsg << "";
+    for (int month : {4, 6, 9, 11})
+        QTest::addRow("31 of month %d", month) << "ED"
+                                               << "KAY" << 31 << month << "1990" << day31Msg << "";
+    for (int month : {1, 3, 5, 7, 8, 10, 12})
+        QTest::addRow("31 of month %d passes", month) << "ED"
+                                                      << "KAY" << 31 << month << "1990"
+                                                      << ""
+                                                      << "";
+    QTest::newRow("30 April") << "ED"
+                              << "KAY" << 30 << 4 << "1990"
+                              << ""
+                              << "";
+}
+
+void frmMainTest::validation() {
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(QString, year);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    typeNames(first, last);
+    child<QComboBox>("cboDate")->setCurrentIndex(day - 1);
+    child<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
+    auto* years = child<QComboBox>("cboYear");
+    years->setCurrentIndex(years->findText(year));
+    child<QPushButton>("cmdNext")->setFocus();
+
+    QSignalSpy next(screen.get(), &frmMain::nextRequested);
+    QTest::mouseClick(child<QPushButton>("cmdNext"), Qt::LeftButton);
+
+    if (message.isEmpty()) {
+        QCOMPARE(fake->messages.size(), 0u);
+        QCOMPARE(next.count(), 1);
+        return;
+    }
+    QCOMPARE(next.count(), 0);
+    QCOMPARE(fake->messages.size(), 1u);
+    QCOMPARE(fake->messages[0].text, message);
+    QCOMPARE(fake->messages[0].icon, MessageIcon::Information);
+    QCOMPARE(fake->messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(fake->messages[0].caption, QStringLiteral("Nuvra Karmic Debt Number"));
+    const QString expectedFocus = focus.isEmpty() ? QStringLiteral("cmdNext") : focus;
+    QCOMPARE(QApplication::focusWidget()->objectName(), expectedFocus);
+    QCOMPARE(child<QLineEdit>("txtFirstName")->text(), first);
+}
+
+void frmMainTest::dateFailureLeavesFocusWhereItWas() {
+    typeNames("ED", "KAY");
+    child<QComboBox>("cboDate")->setCurrentIndex(30);
+    child<QComboBox>("cboMonth")->setCurrentIndex(10);
+    child<QLineEdit>("txtMiddleName")->setFocus();
+    screen->mnuNext_Click();
+    QCOMPARE(fake->messages.size(), 1u);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtMiddleName"));
+}
+
+void frmMainTest::keyFilterUpperCasesTypedLetters_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("lower-case name") << "john smith"
+                                     << "JOHN SMITH";
+    QTest::newRow("signs and digits pass") << "o'neil-3"
+                                           << "O'NEIL-3";
+    QTest::newRow("capitals stay") << "McRae"
+                                   << "MCRAE";
+    QTest::newRow("accented letters pass")
+        << QString::fromUtf8("éloïse") << QString::fromUtf8("éLOïSE");
+}
+
+void frmMainTest::keyFilterUpperCasesTypedLetters() {
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+        auto* box = child<QLineEdit>(name);
+        box->setFocus();
+        for (QChar c : typed)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QCOMPARE(box->text(), expected);
+    }
+    auto* box = child<QLineEdit>("txtFirstName");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), expected.chopped(1));
+}
+
+void frmMainTest::pastedTextKeepsItsCase() {
+    QApplication::clipboard()->setText(QStringLiteral("john"));
+    if (QApplication::clipboard()->text() != QStringLiteral("john"))
+        QSKIP("this platform has no clipboard");
+    auto* box = child<QLineEdit>("txtLastName");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("john"));
+}
+
+void frmMainTest::enterInANameBoxDoesNotStartNext() {
+    typeNames("ED", "KAY");
+    QSignalSpy next(screen.get(), &frmMain::nextRequested);
+    auto* box = child<QLineEdit>("txtLastName");
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Enter);
+    QCOMPARE(next.count(), 0);
+    QVERIFY(fake->messages.empty());
+}
+
+void frmMainTest::nextFromMenuIsTheSameCommand() {
+    QSignalSpy next(screen.get(), &frmMain::nextRequested);
+    child<QAction>("mnuNext")->trigger();
+    QCOMPARE(fake->messages.size(), 1u);
+    QCOMPARE(fake->messages[0].text, QStringLiteral("Please Enter Your First Name"));
+    typeNames("ED", "KAY");
+    child<QAction>("mnuNext")->trigger();
+    QCOMPARE(next.count(), 1);
+}
+
+void frmMainTest::coBrandFront_data() {
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("front");
+
+    QTest::newRow("0 gives 1") << 0.0 << 1 << "lblCobrand";
+    QTest::newRow("just below 1/12 gives 1") << 0.0833 << 1 << "lblCobrand";
+    QTest::newRow("1/12 (1.5) rounds to even 2") << 1.0 / 12 << 2 << "lblFullBrand";
+    QTest::newRow("0.25 (2.5) rounds to even 2") << 0.25 << 2 << "lblFullBrand";
+    QTest::newRow("just above 0.25 gives 3") << 0.2501 << 3 << "lblCobrand";
+    QTest::newRow("0.5 gives 4") << 0.5 << 4 << "lblFullBrand";
+    QTest::newRow("0.6 gives 5") << 0.6 << 5 << "lblCobrand";
+    QTest::newRow("0.75 (5.5) rounds to even 6") << 0.75 << 6 << "lblFullBrand";
+    QTest::newRow("0.95 gives 7: unchanged") << 0.95 << 7 << "lblCobrand";
+}
+
+void frmMainTest::coBrandFront() {
+    QFETCH(double, r);
+    QFETCH(int, number);
+    QFETCH(QString, front);
+    QCOMPARE(frmMain::CoBrandNumber(r), number);
+
+    QCOMPARE(brandInFront()->objectName(), QStringLiteral("lblFullBrand"));
+    // Start from the other label, so "unchanged" is told apart from "full brand chosen".
+    child<QWidget>("lblCobrand")->raise();
+    fake->randoms = {r};
+    screen->CoBrand_Randomize();
+    QCOMPARE(brandInFront()->objectName(), front);
+}
+
+void frmMainTest::coBrandDistribution() {
+    // 6r + 1 rounded: 1 and 7 each cover half the width of 2 to 6.
+    int counts[8] = {};
+    const int steps = 1200;
+    for (int i = 0; i < steps; ++i)
+        ++counts[frmMain::CoBrandNumber((i + 0.5) / steps)];
+    QCOMPARE(counts[0], 0);
+    QCOMPARE(counts[1], 100);
+    for (int n = 2; n <= 6; ++n)
+        QCOMPARE(counts[n], 200);
+    QCOMPARE(counts[7], 100);
+}
+
+void frmMainTest::linksOpenTheirPageOncePerClick_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("key");
+
+    QTest::newRow("Label61") << "Label61"
+                             << "home-page";
+    QTest::newRow("lblCobrand") << "lblCobrand"
+                                << "co-brand";
+    QTest::newRow("lblFullBrand") << "lblFullBrand"
+                                  << "fully-branded";
+    QTest::newRow("mnuOnline") << "mnuOnline"
+                               << "help-web-page";
+    QTest::newRow("mnuVisit") << "mnuVisit"
+                              << "home-page";
+    QTest::newRow("mnuUpdate") << "mnuUpdate"
+                               << "download-web-page";
+    QTest::newRow("mnuDonate") << "mnuDonate"
+                               << "donate";
+}
+
+void frmMainTest::linksOpenTheirPageOncePerClick() {
+    QFETCH(QString, control);
+    QFETCH(QString, key);
+    const QString url = web::SiteRoot() + "/nuvra-karmic-debt-number/ssd.php?page=" + key;
+
+    for (int click = 1; click <= 2; ++click) {
+        if (auto* action = screen->findChild<QAction*>(control)) {
+            action->trigger();
+        } else {
+            auto* label = child<QLabel>(qPrintable(control));
+            label->raise();
+            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(fake->openedUrls.size(), click);
+        QCOMPARE(fake->openedUrls.last(), url);
+    }
+}
+
+void frmMainTest::makeMoneyIsNeverAvailable() {
+    auto* mkmoney = child<QAction>("mkmoney");
+    QCOMPARE(mkmoney->text(), QStringLiteral("Make Money &Online"));
+    QVERIFY(!mkmoney->isEnabled());
+    mkmoney->trigger();
+    QVERIFY(fake->openedUrls.isEmpty());
+}
+
+void frmMainTest::aboutScreenIsModalAndFreshEveryTime() {
+    QList<QPointer<QWidget>> seen;
+    const auto closeWith = [&](Qt::Key key) {
+        QTimer::singleShot(0, this, [&, key] {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about);
+            QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
+            seen << about;
+            QTest::mouseClick(about->findChild<QLabel*>("lblCoBrand"), Qt::LeftButton);
+            QVERIFY(about->isVisible());
+            QTest::keyClick(about, key);
+        });
+    };
+    closeWith(Qt::Key_Escape);
+    child<QAction>("mnuAbout")->trigger();
+    closeWith(Qt::Key_Return);
+    child<QAction>("mnuAbout")->trigger();
+
+    QCOMPARE(seen.size(), 2);
+    QVERIFY(seen[1].isNull()); // not kept between showings
+    QCOMPARE(fake->openedUrls.size(), 2);
+    QVERIFY(fake->openedUrls[0].endsWith("page=fully-branded"));
+}
+
+QTEST_MAIN(frmMainTest)
+#include "tst_frmMain.moc"

@@ -1,0 +1,94 @@
+#include "ScreenParts.h"
+
+namespace ui {
+
+using platform::LinkLabel;
+using platform::TwipsRect;
+using platform::Verdana;
+
+namespace {
+
+const QString ForumText =
+    QStringLiteral("Join Calvora, the free online discussion board for all things mystic. "
+                   "Click here to visit our web site.");
+
+const QString CoBrandCaption = QStringLiteral(
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+    "Put your site's name &&  link here. See \"Help\" for details.    "
+    "Click Here for more info on co-branding.");
+
+const QString FullBrandCaption = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. "
+    "Get this software fully branded for your website. Click here for more details.");
+
+const QColor BrandBlue{0, 0, 255};
+
+} // namespace
+
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(rect);
+    frame->setFont(Verdana(8.25, !caption.isEmpty()));
+    return frame;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                  const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFont(font);
+    return label;
+}
+
+LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                         const QFont& font, const QColor& colour) {
+    auto* label = new LinkLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setText(text);
+    label->setGeometry(rect);
+    label->setFont(font);
+    platform::SetTextColour(label, colour);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(Verdana(8.25));
+    button->setAutoDefault(false);
+    return button;
+}
+
+ForumBanner MakeForumBanner(QWidget* screen, QRect frame, QRect label) {
+    ForumBanner banner;
+    banner.Frame2 = MakeFrame(screen, "Frame2", QString(), frame);
+    banner.Label61 = MakeLinkLabel(banner.Frame2, "Label61", ForumText, label,
+                                   Verdana(9, false, true), Qt::white);
+    return banner;
+}
+
+BrandBanner MakeBrandBanner(QWidget* screen, QRect frame) {
+    BrandBanner banner;
+    banner.fraFullBrand = MakeFrame(screen, "fraFullBrand", QString(), frame);
+    const QFont font = Verdana(8.25, true, true);
+    // Opaque, so the label in front hides the one behind.
+    banner.lblCobrand =
+        MakeLinkLabel(banner.fraFullBrand, "lblCobrand", platform::CaptionText(CoBrandCaption),
+                      TwipsRect(120, 160, 5985, 615), font, BrandBlue);
+    banner.lblFullBrand = MakeLinkLabel(banner.fraFullBrand, "lblFullBrand", FullBrandCaption,
+                                        TwipsRect(120, 165, 5985, 615), font, BrandBlue);
+    for (LinkLabel* label : {banner.lblCobrand, banner.lblFullBrand}) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, platform::ScreenBackground);
+        label->setPalette(palette);
+        label->setAutoFillBackground(true);
+    }
+    banner.lblFullBrand->raise();
+    return banner;
+}
+
+} // namespace ui

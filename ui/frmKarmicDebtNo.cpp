@@ -1,0 +1,128 @@
+#include "frmKarmicDebtNo.h"
+
+#include "OpenPage.h"
+#include "Platform.h"
+#include "Product.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+namespace ui {
+
+using platform::TwipsRect;
+using platform::Verdana;
+using web::OpenPage;
+using web::PageKey;
+
+namespace {
+
+const QString ParagraphEnd = QStringLiteral("\r\n\r\n");
+
+} // namespace
+
+frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform) {
+    setObjectName(QStringLiteral("frmKarmicDebtNo"));
+    platform::ApplyScreenLook(this, platform::ScreenTitle);
+    platform::MakeFixedWindow(this, platform::TwipsSize(6405, 5130));
+
+    const ForumBanner forum =
+        MakeForumBanner(this, TwipsRect(60, 0, 6300, 615), TwipsRect(120, 135, 6120, 585));
+
+    txtDisplay_ = new QPlainTextEdit(this);
+    txtDisplay_->setObjectName(QStringLiteral("txtDisplay"));
+    txtDisplay_->setGeometry(TwipsRect(60, 690, 6300, 2955));
+    txtDisplay_->setFont(Verdana(8.25));
+    txtDisplay_->setReadOnly(true);
+    txtDisplay_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    txtDisplay_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtDisplay_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtDisplay_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtDisplay_->viewport()->setMouseTracking(true);
+    txtDisplay_->viewport()->installEventFilter(this);
+    platform::SetFaceColour(txtDisplay_, platform::ScreenBackground, Qt::white);
+
+    cmdback_ = MakeButton(this, "cmdback", "&Back", TwipsRect(5250, 3780, 1095, 375));
+
+    const BrandBanner brand = MakeBrandBanner(this, TwipsRect(60, 4200, 6300, 855));
+
+    QWidget::setTabOrder(cmdback_, txtDisplay_);
+    cmdback_->setFocus();
+
+    connect(cmdback_, &QPushButton::clicked, this, &frmKarmicDebtNo::cmdback_Click);
+    connect(txtDisplay_, &QPlainTextEdit::textChanged, this,
+            &frmKarmicDebtNo::txtDisplay_ClipboardGuard);
+    connect(forum.Label61, &platform::LinkLabel::clicked, this, &frmKarmicDebtNo::Label61_Click);
+    connect(brand.lblCobrand, &platform::LinkLabel::clicked, this,
+            &frmKarmicDebtNo::lblCobrand_Click);
+    connect(brand.lblFullBrand, &platform::LinkLabel::clicked, this,
+            &frmKarmicDebtNo::lblFullBrand_Click);
+}
+
+void frmKarmicDebtNo::ShowReading(const QString& reading) {
+    qsizetype start = 0;
+    while (start < reading.size()) {
+        const qsizetype end = reading.indexOf(ParagraphEnd, start);
+        const qsizetype next = end < 0 ? reading.size() : end + ParagraphEnd.size();
+        QString paragraph = reading.mid(start, next - start);
+        txtDisplay_->insertPlainText(paragraph.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        start = next;
+    }
+    QTextCursor caret = txtDisplay_->textCursor();
+    caret.movePosition(QTextCursor::Start);
+    txtDisplay_->setTextCursor(caret);
+    txtDisplay_->verticalScrollBar()->setValue(0);
+}
+
+void frmKarmicDebtNo::cmdback_Click() {
+    emit backRequested();
+}
+
+void frmKarmicDebtNo::Form_Unload() {
+    emit exitRequested();
+}
+
+void frmKarmicDebtNo::Label61_Click() {
+    OpenPage(platform_, PageKey::HomePage);
+}
+void frmKarmicDebtNo::lblCobrand_Click() {
+    OpenPage(platform_, PageKey::CoBrand);
+}
+void frmKarmicDebtNo::lblFullBrand_Click() {
+    OpenPage(platform_, PageKey::FullyBranded);
+}
+
+// Only what this program put on the clipboard is emptied: text the user copied in
+// another program stays where it is.
+void frmKarmicDebtNo::txtDisplay_ClipboardGuard() {
+    if (platform_.OwnsClipboard())
+        platform_.EmptyClipboard();
+}
+
+bool frmKarmicDebtNo::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        txtDisplay_ClipboardGuard();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmKarmicDebtNo::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Form_Unload();
+}
+
+void frmKarmicDebtNo::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    platform::CentreOnScreen(this);
+    cmdback_->setFocus();
+}
+
+} // namespace ui

@@ -1,0 +1,52 @@
+#pragma once
+// The result screen: one reading, read-only, built afresh for every Next. Back returns to
+// the main screen; the reading may not leave through the clipboard.
+
+#include "ScreenParts.h"
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace platform {
+class Platform;
+}
+
+namespace ui {
+
+class frmKarmicDebtNo : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmKarmicDebtNo(platform::Platform& platform, QWidget* parent = nullptr);
+
+    // Inserts the reading (CR LF line breaks) paragraph by paragraph and shows its start.
+    void ShowReading(const QString& reading);
+
+    // Closing the window, or Back, unloads the screen and so runs the exit sequence.
+    void Form_Unload();
+
+public slots:
+    void cmdback_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+signals:
+    void backRequested();
+    void exitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void txtDisplay_ClipboardGuard();
+
+    platform::Platform& platform_;
+    QPlainTextEdit* txtDisplay_ = nullptr;
+    QPushButton* cmdback_ = nullptr;
+};
+
+} // namespace ui

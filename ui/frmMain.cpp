@@ -1,0 +1,323 @@
+#include "frmMain.h"
+
+#include "OpenPage.h"
+#include "Platform.h"
+#include "Product.h"
+#include "frmAbout.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+using platform::TwipsRect;
+using platform::Verdana;
+using web::OpenPage;
+using web::PageKey;
+
+namespace {
+
+constexpr int February = 2;
+constexpr int FirstYear = 1900;
+constexpr int LastYear = 2050;
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+bool HasNoDay31(int month) {
+    return month == 4 || month == 6 || month == 9 || month == 11;
+}
+
+QLineEdit* MakeNameBox(QWidget* parent, const char* name, QRect rect) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    box->setFont(Verdana(8.25));
+    return box;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name, QRect rect) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(rect);
+    list->setFont(Verdana(8.25));
+    list->setEditable(false);
+    return list;
+}
+
+QAction* MakeAction(QMenu* menu, const char* name, const QString& caption) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+} // namespace
+
+frmMain::frmMain(platform::Platform& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    setObjectName(QStringLiteral("frmMain"));
+    platform::ApplyScreenLook(this, platform::ScreenTitle);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(platform::TwipsSize(6405, 3315));
+    setCentralWidget(client);
+    BuildControls(client);
+    BuildMenus();
+
+    platform::MakeFixedWindow(this, QSize());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmMain::BuildControls(QWidget* client) {
+    forum_ = MakeForumBanner(client, TwipsRect(80, 0, 6255, 615), TwipsRect(50, 140, 6120, 585));
+
+    auto* fraName = MakeFrame(client, "fraName",
+                              "Please Fill In The Below Details:", TwipsRect(80, 720, 6255, 1605));
+    const QFont fieldFont = platform::ScreenFont(QStringLiteral("MS Sans Serif"), 8.25);
+    const auto fieldLabel = [&](const char* name, const char* text, QRect rect) {
+        QLabel* label = MakeLabel(fraName, name, text, rect, fieldFont);
+        // The stand-in for MS Sans Serif is wider; never cut a label short.
+        label->resize(std::max(rect.width(), label->sizeHint().width()), rect.height());
+    };
+    fieldLabel("Label1", "First Name", TwipsRect(120, 240, 750, 195));
+    txtFirstName_ = MakeNameBox(fraName, "txtFirstName", TwipsRect(90, 450, 1905, 345));
+    fieldLabel("Label4", "Middle Name", TwipsRect(2160, 240, 1095, 195));
+    txtMiddleName_ = MakeNameBox(fraName, "txtMiddleName", TwipsRect(2115, 450, 1965, 345));
+    fieldLabel("Label5", "Last Name", TwipsRect(4200, 240, 765, 195));
+    txtLastName_ = MakeNameBox(fraName, "txtLastName", TwipsRect(4200, 450, 1935, 345));
+
+    auto* fraBirthDay =
+        MakeFrame(fraName, "fraBirthDay", "Date Of Birth", TwipsRect(120, 840, 6045, 645));
+    cboMonth_ = MakeList(fraBirthDay, "cboMonth", TwipsRect(120, 210, 1455, 315));
+    cboDate_ = MakeList(fraBirthDay, "cboDate", TwipsRect(1760, 210, 855, 315));
+    cboYear_ = MakeList(fraBirthDay, "cboYear", TwipsRect(2800, 210, 975, 315));
+    cmdNext_ = MakeButton(fraBirthDay, "cmdNext", "&Next", TwipsRect(3960, 210, 1965, 315));
+
+    brand_ = MakeBrandBanner(client, TwipsRect(80, 2400, 6255, 855));
+
+    // Never seen, and out of the Tab order, but its access key still reaches the exit.
+    cmdExit_ = MakeButton(client, "cmdExit", "E&xit", TwipsRect(6600, 3600, 1095, 375));
+    cmdExit_->setFocusPolicy(Qt::NoFocus);
+
+    for (QLineEdit* box : {txtFirstName_, txtMiddleName_, txtLastName_})
+        box->installEventFilter(this);
+    QWidget::setTabOrder(txtFirstName_, txtMiddleName_);
+    QWidget::setTabOrder(txtMiddleName_, txtLastName_);
+    QWidget::setTabOrder(txtLastName_, cboMonth_);
+    QWidget::setTabOrder(cboMonth_, cboDate_);
+    QWidget::setTabOrder(cboDate_, cboYear_);
+    QWidget::setTabOrder(cboYear_, cmdNext_);
+
+    connect(cmdNext_, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
+    connect(cmdExit_, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(forum_.Label61, &platform::LinkLabel::clicked, this, &frmMain::Label61_Click);
+    connect(brand_.lblCobrand, &platform::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
+    connect(brand_.lblFullBrand, &platform::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
+}
+
+void frmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setFont(Verdana(8.25));
+
+    QMenu* nuFile = bar->addMenu(QStringLiteral("&File"));
+    nuFile->setObjectName(QStringLiteral("nuFile"));
+    connect(MakeAction(nuFile, "mnuNext", "&Next"), &QAction::triggered, this,
+            &frmMain::mnuNext_Click);
+    connect(MakeAction(nuFile, "mnuExit", "E&xit"), &QAction::triggered, this,
+            &frmMain::mnuExit_Click);
+
+    QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(MakeAction(mnuHelp, "mnuOnline", "&Online Help"), &QAction::triggered, this,
+            &frmMain::mnuOnline_Click);
+    connect(MakeAction(mnuHelp, "mnuVisit", "&Visit Us Online"), &QAction::triggered, this,
+            &frmMain::mnuVisit_Click);
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
+    connect(MakeAction(mnuHelp, "mnuUpdate", "&Check for Software Update"), &QAction::triggered,
+            this, &frmMain::mnuUpdate_Click);
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
+    connect(MakeAction(mnuHelp, "mnuAbout", "&About Software"), &QAction::triggered, this,
+            &frmMain::mnuAbout_Click);
+
+    auto* mnuDonate = bar->addAction(QStringLiteral("&Donate"));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(mnuDonate, &QAction::triggered, this, &frmMain::mnuDonate_Click);
+
+    // Offered greyed out: nothing in the program ever makes it available.
+    auto* mkmoney = bar->addAction(QStringLiteral("Make Money &Online"));
+    mkmoney->setObjectName(QStringLiteral("mkmoney"));
+    mkmoney->setEnabled(false);
+    connect(mkmoney, &QAction::triggered, this, &frmMain::mkmoney_Click);
+}
+
+void frmMain::Form_Load() {
+    emit loading();
+
+    for (int day = 1; day <= 31; ++day)
+        cboDate_->addItem(QString::number(day));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth_->addItem(QLocale(QLocale::English).standaloneMonthName(month));
+    for (int year = FirstYear; year <= LastYear; ++year)
+        cboYear_->addItem(QString::number(year));
+
+    cboDate_->setCurrentIndex(0);
+    cboMonth_->setCurrentIndex(0);
+    cboYear_->setCurrentIndex(0);
+}
+
+void frmMain::Refuse(const QString& message, QWidget* focusTarget) {
+    platform_.ShowMessage(message, platform::MessageIcon::Information, platform::MessageButtons::Ok,
+                          platform::AppTitle);
+    if (focusTarget)
+        focusTarget->setFocus();
+}
+
+bool frmMain::ValidateInput() {
+    if (txtFirstName_->text().isEmpty()) {
+        Refuse(QStringLiteral("Please Enter Your First Name"), txtFirstName_);
+        return false;
+    }
+    if (txtLastName_->text().isEmpty()) {
+        Refuse(QStringLiteral("Please Enter Your Last Name"), txtLastName_);
+        return false;
+    }
+    if (cboDate_->currentIndex() < 0) {
+        Refuse(QStringLiteral("Please Specify Your Birth Date"), cboDate_);
+        return false;
+    }
+    if (cboMonth_->currentIndex() < 0) {
+        Refuse(QStringLiteral("Please Specify Your Birth Month"), cboMonth_);
+        return false;
+    }
+    if (cboYear_->currentIndex() < 0) {
+        Refuse(QStringLiteral("Please Specify Your Birth Year"), cboYear_);
+        return false;
+    }
+    const int day = cboDate_->currentIndex() + 1;
+    const int month = cboMonth_->currentIndex() + 1;
+    const int year = cboYear_->currentText().toInt();
+    if (month == February && day > (IsLeapYear(year) ? 29 : 28)) {
+        Refuse(QStringLiteral("Please Enter Correct Date Or Month!"), nullptr);
+        return false;
+    }
+    if (HasNoDay31(month) && day == 31) {
+        Refuse(QStringLiteral("Please Enter Correct Date Or Month !"), nullptr);
+        return false;
+    }
+    return true;
+}
+
+engine::CoreInput frmMain::EnteredInput() const {
+    return {txtFirstName_->text().toStdU16String(), txtMiddleName_->text().toStdU16String(),
+            txtLastName_->text().toStdU16String(), cboDate_->currentText().toStdU16String()};
+}
+
+void frmMain::cmdNext_Click() {
+    if (ValidateInput())
+        emit nextRequested();
+}
+
+void frmMain::mnuNext_Click() {
+    cmdNext_Click();
+}
+
+void frmMain::cmdExit_Click() {
+    emit exitRequested();
+}
+
+void frmMain::mnuExit_Click() {
+    cmdExit_Click();
+}
+
+void frmMain::mnuOnline_Click() {
+    OpenPage(platform_, PageKey::HelpWebPage);
+}
+void frmMain::mnuVisit_Click() {
+    OpenPage(platform_, PageKey::HomePage);
+}
+void frmMain::mnuUpdate_Click() {
+    OpenPage(platform_, PageKey::DownloadWebPage);
+}
+void frmMain::mnuDonate_Click() {
+    OpenPage(platform_, PageKey::Donate);
+}
+void frmMain::mkmoney_Click() {
+    OpenPage(platform_, PageKey::FullyBranded);
+}
+void frmMain::Label61_Click() {
+    OpenPage(platform_, PageKey::HomePage);
+}
+void frmMain::lblCobrand_Click() {
+    OpenPage(platform_, PageKey::CoBrand);
+}
+void frmMain::lblFullBrand_Click() {
+    OpenPage(platform_, PageKey::FullyBranded);
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout about(platform_, this);
+    about.exec();
+}
+
+int frmMain::CoBrandNumber(double r) {
+    const double scaled = 6 * r + 1;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    int number = static_cast<int>(whole);
+    if (fraction > 0.5 || (fraction == 0.5 && number % 2 != 0))
+        ++number;
+    return number;
+}
+
+void frmMain::CoBrand_Randomize() {
+    const int intCoBrandRandomNumber = CoBrandNumber(platform_.Random());
+    if (intCoBrandRandomNumber == 7)
+        return;
+    if (intCoBrandRandomNumber % 2 != 0)
+        brand_.lblCobrand->raise();
+    else
+        brand_.lblFullBrand->raise();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Letters typed a to z go in as A to Z; pasted text keeps its case.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        const bool plainKey = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (plainKey && text.size() == 1 && text[0] >= QLatin1Char('a') &&
+            text[0] <= QLatin1Char('z')) {
+            static_cast<QLineEdit*>(watched)->insert(text.toUpper());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::Form_Unload() {
+    emit exitRequested();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // The lifecycle decides when the screen goes away; closing only asks for the exit.
+    event->ignore();
+    Form_Unload();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        platform::CentreOnScreen(this);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,87 @@
+#pragma once
+// The main input screen: three names and a date of birth, checked by ValidateInput before
+// Next asks for a reading. Menus open the maker's pages, the about screen and the exit.
+
+#include "CoreNumbers.h"
+#include "ScreenParts.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+
+namespace platform {
+class Platform;
+}
+
+namespace ui {
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
+
+    void Form_Load();
+    // Closing the window, or being unloaded for any other reason, runs the exit sequence.
+    void Form_Unload();
+    bool ValidateInput();
+    void CoBrand_Randomize();
+
+    // The names and the day as the boxes hold them.
+    engine::CoreInput EnteredInput() const;
+
+    // 6r + 1 rounded half to even: 1 to 7.
+    static int CoBrandNumber(double r);
+
+public slots:
+    void cmdNext_Click();
+    void cmdExit_Click();
+    void mnuNext_Click();
+    void mnuExit_Click();
+    void mnuOnline_Click();
+    void mnuVisit_Click();
+    void mnuUpdate_Click();
+    void mnuAbout_Click();
+    void mnuDonate_Click();
+    void mkmoney_Click();
+    void Label61_Click();
+    void lblCobrand_Click();
+    void lblFullBrand_Click();
+
+signals:
+    // First step of Form_Load, before the lists are filled: the update reminder's moment.
+    void loading();
+    // Input passed ValidateInput; the reading may be computed.
+    void nextRequested();
+    // The exit sequence: the hidden Exit button, File > Exit, or the close box.
+    void exitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls(QWidget* client);
+    void BuildMenus();
+    void Refuse(const QString& message, QWidget* focusTarget);
+
+    platform::Platform& platform_;
+    bool centred_ = false;
+
+    QLineEdit* txtFirstName_ = nullptr;
+    QLineEdit* txtMiddleName_ = nullptr;
+    QLineEdit* txtLastName_ = nullptr;
+    QComboBox* cboMonth_ = nullptr;
+    QComboBox* cboDate_ = nullptr;
+    QComboBox* cboYear_ = nullptr;
+    QPushButton* cmdNext_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    ForumBanner forum_{};
+    BrandBanner brand_{};
+};
+
+} // namespace ui

@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Hiding the last screen is no reason to stop: only EndProgram ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     platform::QtPlatform platform;
     app::Lifecycle lifecycle(platform);
     lifecycle.Startup();

@@ -33,6 +33,14 @@ public:
     virtual double Random() = 0;
 
     virtual QDate Today() const = 0;
+
+    // True when another instance of this executable already runs for this user. The first
+    // caller holds the claim until its process ends, however it ends.
+    virtual bool PreviousInstanceRunning() = 0;
+
+    // Ends the process with this status once control is back in the event loop; nothing of
+    // the program runs after that.
+    virtual void EndProcess(int status) = 0;
 };
 
 } // namespace platform

@@ -4,8 +4,16 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -25,7 +33,62 @@ QWidget* MessageOwner() {
     return QApplication::activeWindow();
 }
 
+// A directory that only this user can write to, so no one else can hold or fake the claim.
+bool IsPrivateDirectory(const QString& path) {
+    const QFileInfo info(path);
+    const auto othersMayWrite = QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isDir() && info.isWritable() && info.ownerId() == ::getuid() &&
+           !(info.permissions() & othersMayWrite);
+}
+
+QString InstanceLockDirectory() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty() && IsPrivateDirectory(runtime))
+        return runtime;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!cache.isEmpty() && QDir().mkpath(cache) && IsPrivateDirectory(cache))
+        return cache;
+    return {};
+}
+
 } // namespace
+
+QtPlatform::~QtPlatform() {
+    if (instanceLock_ >= 0)
+        ::close(instanceLock_);
+}
+
+// The claim is a kernel lock on an open file: it goes with the process, so a crashed or
+// killed instance never leaves a stale claim, and two instances starting at once cannot
+// both win.
+bool QtPlatform::PreviousInstanceRunning() {
+    if (instanceLock_ >= 0)
+        return false;
+    const QString directory = InstanceLockDirectory();
+    if (directory.isEmpty())
+        return false; // no safe place to look: never lock the user out
+    const QString path =
+        directory + QLatin1Char('/') + QCoreApplication::applicationName() + ".instance.lock";
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        instanceLock_ = fd;
+        return false;
+    }
+    const bool heldByAnother = errno == EWOULDBLOCK;
+    ::close(fd);
+    return heldByAnother;
+}
+
+void QtPlatform::EndProcess(int status) {
+    // Before the event loop has started, exit() would be forgotten; the queued call ends
+    // the loop as soon as it runs.
+    QCoreApplication::exit(status);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); },
+        Qt::QueuedConnection);
+}
 
 MessageAnswer QtPlatform::ShowMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
                                       const QString& caption) {

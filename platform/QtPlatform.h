@@ -17,9 +17,17 @@ public:
     void SeedRandom() override;
     double Random() override;
     QDate Today() const override;
+    bool PreviousInstanceRunning() override;
+    void EndProcess(int status) override;
+
+    QtPlatform() = default;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+    ~QtPlatform() override;
 
 private:
     QRandomGenerator random_;
+    int instanceLock_ = -1;
 };
 
 } // namespace platform

@@ -112,6 +112,44 @@ QIcon ApplicationIcon() {
     return QIcon(IconPath());
 }
 
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(rect);
+    frame->setFont(Verdana(8.25, !caption.isEmpty()));
+    return frame;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                  const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setFont(font);
+    return label;
+}
+
+LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                         const QFont& font, const QColor& colour) {
+    auto* label = new LinkLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setText(text);
+    label->setGeometry(rect);
+    label->setFont(font);
+    platform::SetTextColour(label, colour);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    button->setFont(Verdana(8.25));
+    button->setAutoDefault(false);
+    return button;
+}
+
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setCursor(Qt::PointingHandCursor);
     setWordWrap(true);

@@ -4,8 +4,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QRect>
 
 namespace platform {
@@ -35,6 +37,15 @@ void CentreOnScreen(QWidget* window);
 
 // A caption's access-key markers turned into the text a label shows: "&&" is one "&".
 QString CaptionText(const QString& caption);
+
+// Controls named for the tests, placed in twips, with the fonts the screens share.
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                  const QFont& font);
+class LinkLabel;
+LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
+                         const QFont& font, const QColor& colour);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect);
 
 QIcon ApplicationIcon();
 QPixmap ApplicationPixmap(int size);

@@ -1,20 +1,14 @@
 #pragma once
-// Controls placed in twips with the screens' shared fonts, and the two banners that the
-// main and the result screen both carry.
+// The two banners that the main and the result screen both carry.
 
 #include "Windowing.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-
 namespace ui {
 
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect);
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
-                  const QFont& font);
-platform::LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, const QString& text,
-                                   QRect rect, const QFont& font, const QColor& colour);
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect);
+using platform::MakeButton;
+using platform::MakeFrame;
+using platform::MakeLabel;
+using platform::MakeLinkLabel;
 
 // The forum banner: a frame holding one white link label that opens the home page.
 struct ForumBanner {

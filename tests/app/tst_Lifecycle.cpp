@@ -4,7 +4,9 @@
 #include "Lifecycle.h"
 #include "frmKarmicDebtNo.h"
 #include "frmMain.h"
+#include "frmNagScreen2.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -27,6 +29,13 @@ private slots:
     void readingsOfWorkedExamples_data();
     void readingsOfWorkedExamples();
     void backKeepsEntriesAndNextShowsAFreshReading();
+    void leavingMainShowsTheFarewell_data();
+    void leavingMainShowsTheFarewell();
+    void closingResultLeavesMainHidden();
+    void backThenExitReshowsTheSameFarewell();
+    void farewellEndsTheProgram_data();
+    void farewellEndsTheProgram();
+    void secondInstanceShowsNothing();
 
 private:
     template <typename T> T* mainChild(const char* name) {
@@ -159,6 +168,118 @@ void LifecycleTest::backKeepsEntriesAndNextShowsAFreshReading() {
     QCOMPARE(shownReading(), firstReading); // not appended to the old one
     auto* display = lifecycle->Result()->findChild<QPlainTextEdit*>("txtDisplay");
     QCOMPARE(display->textCursor().position(), 0);
+}
+
+using app::Screen;
+using Screens = std::vector<Screen>;
+
+void LifecycleTest::leavingMainShowsTheFarewell_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("hidden Exit button") << "cmdExit";
+    QTest::newRow("File > Exit") << "mnuExit";
+    QTest::newRow("close box") << "close";
+}
+
+void LifecycleTest::leavingMainShowsTheFarewell() {
+    QFETCH(QString, how);
+    lifecycle->Startup();
+    if (how == "cmdExit")
+        mainChild<QPushButton>("cmdExit")->click();
+    else if (how == "mnuExit")
+        mainChild<QAction>("mnuExit")->trigger();
+    else
+        lifecycle->Main()->close();
+
+    QVERIFY(!lifecycle->Main());
+    QVERIFY(lifecycle->Farewell());
+    QVERIFY(lifecycle->Farewell()->isVisible());
+    QCOMPARE(lifecycle->LoadedScreens(), Screens{Screen::Farewell});
+    QCOMPARE(fake->seeds, 2); // start-up, then the farewell screen's own draw
+    QVERIFY(fake->endedWith.empty());
+}
+
+void LifecycleTest::closingResultLeavesMainHidden() {
+    lifecycle->Startup();
+    enter("ed", "kay", "1");
+    pressNext();
+    lifecycle->Result()->close();
+
+    QVERIFY(!lifecycle->Result());
+    QVERIFY(lifecycle->Farewell()->isVisible());
+    QVERIFY(lifecycle->Main());
+    QVERIFY(!lifecycle->Main()->isVisible());
+    QCOMPARE(lifecycle->LoadedScreens(), (Screens{Screen::Main, Screen::Farewell}));
+}
+
+void LifecycleTest::backThenExitReshowsTheSameFarewell() {
+    lifecycle->Startup();
+    enter("ed", "kay", "1");
+    pressNext();
+    QTest::mouseClick(lifecycle->Result()->findChild<QPushButton*>("cmdback"), Qt::LeftButton);
+
+    web::frmNagScreen2* farewell = lifecycle->Farewell();
+    QVERIFY(farewell);
+    QVERIFY(!farewell->isVisible());
+    QVERIFY(lifecycle->Main()->isVisible());
+    farewell->findChild<QLineEdit*>("txtName")->setText("Kept");
+    const QString appeal = farewell->findChild<QLabel*>("Label2")->text();
+
+    mainChild<QAction>("mnuExit")->trigger();
+    QCOMPARE(lifecycle->Farewell(), farewell); // shown again, not loaded again
+    QVERIFY(farewell->isVisible());
+    QCOMPARE(farewell->findChild<QLineEdit*>("txtName")->text(), QStringLiteral("Kept"));
+    QCOMPARE(farewell->findChild<QLabel*>("Label2")->text(), appeal);
+    QCOMPARE(fake->seeds, 2);
+}
+
+void LifecycleTest::farewellEndsTheProgram_data() {
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::addColumn<bool>("viaResult");
+    QTest::newRow("Exit button, main unloaded") << false << false;
+    QTest::newRow("close box, main unloaded") << true << false;
+    QTest::newRow("Exit button, main still hidden") << false << true;
+    QTest::newRow("close box, main still hidden") << true << true;
+}
+
+void LifecycleTest::farewellEndsTheProgram() {
+    QFETCH(bool, byCloseBox);
+    QFETCH(bool, viaResult);
+    lifecycle->Startup();
+    if (viaResult) {
+        enter("ed", "kay", "1");
+        pressNext();
+        lifecycle->Result()->close();
+    } else {
+        lifecycle->Main()->close();
+    }
+    QPointer<web::frmNagScreen2> farewell = lifecycle->Farewell();
+    if (byCloseBox)
+        farewell->close();
+    else
+        QTest::mouseClick(farewell->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+
+    QCOMPARE(fake->endedWith, std::vector<int>{0});
+    QVERIFY(lifecycle->LoadedScreens().empty());
+    QVERIFY(!lifecycle->Main() && !lifecycle->Result() && !lifecycle->Farewell());
+    QVERIFY(farewell.isNull() || !farewell->isVisible()); // nothing shown again
+
+    if (farewell)
+        farewell->close(); // a late close event starts nothing more
+    QCOMPARE(fake->endedWith.size(), 1u);
+}
+
+void LifecycleTest::secondInstanceShowsNothing() {
+    fake->previousInstance = true;
+    lifecycle->Startup();
+    QCOMPARE(fake->messages.size(), 1u);
+    QCOMPARE(fake->messages[0].text, QStringLiteral("Application is already running"));
+    QCOMPARE(fake->messages[0].icon, platform::MessageIcon::Information);
+    QCOMPARE(fake->messages[0].buttons, platform::MessageButtons::Ok);
+    QCOMPARE(fake->messages[0].caption, QStringLiteral("Nuvra Karmic Debt Number"));
+    QCOMPARE(fake->endedWith, std::vector<int>{0});
+    QCOMPARE(fake->seeds, 0);
+    QVERIFY(!lifecycle->Main());
+    QVERIFY(lifecycle->LoadedScreens().empty());
 }
 
 QTEST_MAIN(LifecycleTest)

@@ -54,6 +54,9 @@ public:
 
     QDate Today() const override { return today; }
 
+    bool PreviousInstanceRunning() override { return previousInstance; }
+    void EndProcess(int status) override { endedWith.push_back(status); }
+
     std::vector<ShownMessage> messages;
     std::deque<platform::MessageAnswer> answers;
     std::function<void(const ShownMessage&)> onMessage;
@@ -63,6 +66,8 @@ public:
     int seeds = 0;
     std::deque<double> randoms;
     QDate today{2026, 12, 8};
+    bool previousInstance = false;
+    std::vector<int> endedWith;
 };
 
 } // namespace testing

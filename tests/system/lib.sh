@@ -1,0 +1,89 @@
+# Helpers for tests that drive the real program on a private X display with a window
+# manager, using real key events. Source this file; it cleans up after itself.
+set -euo pipefail
+
+PROGRAM=${1:?path to the program}
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+MAIN_TITLE='^Nuvra Karmic Debt Number v1\.90$'
+MESSAGE_TITLE='^Nuvra Karmic Debt Number$'
+
+declare -a background_pids=()
+work_dir=$(mktemp -d)
+
+cleanup() {
+    local pid
+    for pid in "${background_pids[@]}"; do
+        kill -9 "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work_dir"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_display() {
+    local number_file="$work_dir/display"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
+    background_pids+=($!)
+    for _ in $(seq 100); do
+        [[ -s "$number_file" ]] && break
+        sleep 0.1
+    done
+    [[ -s "$number_file" ]] || fail "Xvfb did not start"
+    export DISPLAY=":$(head -n1 "$number_file")"
+    openbox --sm-disable >/dev/null 2>&1 &
+    background_pids+=($!)
+    sleep 0.5
+}
+
+# start_program NAME: starts the program in the background; its pid goes to NAME_pid and
+# its exit status, when it ends, to $work_dir/NAME.status.
+start_program() {
+    local name=$1
+    ( set +e; "$PROGRAM" >"$work_dir/$name.log" 2>&1; echo $? >"$work_dir/$name.status" ) &
+    local pid=$!
+    background_pids+=($pid)
+    printf -v "${name}_pid" '%s' "$pid"
+}
+
+program_status() { cat "$work_dir/$1.status" 2>/dev/null || true; }
+
+program_log() { cat "$work_dir/$1.log" 2>/dev/null || true; }
+
+wait_until_ended() {
+    local name=$1 seconds=${2:-15}
+    for _ in $(seq $((seconds * 10))); do
+        [[ -s "$work_dir/$name.status" ]] && return 0
+        sleep 0.1
+    done
+    fail "$name did not end within $seconds s"
+}
+
+# Prints the ids of the windows whose title matches, waiting up to a few seconds for one.
+wait_for_window() {
+    local title=$1 seconds=${2:-15} ids
+    for _ in $(seq $((seconds * 10))); do
+        ids=$(xdotool search --onlyvisible --name "$title" 2>/dev/null || true)
+        if [[ -n "$ids" ]]; then
+            echo "$ids"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+
+# Activates the window and sends it real key presses.
+press_keys() {
+    local window=$1
+    shift
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    xdotool key --clearmodifiers "$@"
+}

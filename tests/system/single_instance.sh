@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# One instance per user: a second start says so and ends, a killed instance never blocks
+# the next start, and of two started at once exactly one runs.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+# A second instance is refused while the first runs on.
+start_program first
+wait_for_window "$MAIN_TITLE" >/dev/null || fail "the first instance showed no main screen"
+[[ -e "$XDG_RUNTIME_DIR/NuvraKarmicDebtNumber.instance.lock" ]] ||
+    fail "the claim is not in the runtime directory"
+start_program second
+message=$(wait_for_window "$MESSAGE_TITLE") || fail "the second instance showed no message"
+[[ $(count_windows "$MAIN_TITLE") -eq 1 ]] || fail "the second instance showed a screen"
+press_keys "$message" Return
+wait_until_ended second
+[[ $(program_status second) == 0 ]] || fail "second instance ended with $(program_status second)"
+kill -0 "$first_pid" 2>/dev/null || fail "the first instance did not survive"
+[[ -z $(program_status first) ]] || fail "the first instance ended"
+
+# A killed instance leaves no claim behind.
+pkill -KILL -f "^$PROGRAM$" || true
+wait_until_ended first
+start_program third
+wait_for_window "$MAIN_TITLE" 10 >/dev/null || fail "a killed instance blocked the next start"
+[[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "the next start was refused"
+pkill -KILL -f "^$PROGRAM$" || true
+wait_until_ended third
+
+# Two at the same moment: one main screen, one refusal.
+start_program left
+start_program right
+wait_for_window "$MESSAGE_TITLE" >/dev/null || fail "neither of two simultaneous starts was refused"
+wait_for_window "$MAIN_TITLE" >/dev/null || fail "neither of two simultaneous starts ran"
+sleep 0.5
+[[ $(count_windows "$MAIN_TITLE") -eq 1 ]] || fail "two instances run at once"
+echo "single instance: all checks passed"

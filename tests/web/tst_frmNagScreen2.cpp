@@ -1,0 +1,289 @@
+// The farewell screen: its load, placeholders, links and the refer-a-friend checks.
+
+#include "FakePlatform.h"
+#include "OpenPage.h"
+#include "frmNagScreen2.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <memory>
+
+using testing::FakePlatform;
+using web::frmNagScreen2;
+
+class frmNagScreen2Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void loadChoosesAnAppeal_data();
+    void loadChoosesAnAppeal();
+    void opensWithPlaceholdersAndFocusOnExit();
+    void tabReachesTheHiddenMessageBoxLast();
+    void placeholdersClearAndReturn();
+    void spaceIsRefusedInAddresses_data();
+    void spaceIsRefusedInAddresses();
+    void checkBoxWorksAsALink();
+    void homeLink();
+    void submitChecks_data();
+    void submitChecks();
+    void eachPressSubmitsAgain();
+    void exitAndCloseAskToEnd();
+
+private:
+    template <typename T> T* child(const char* name) {
+        T* found = screen->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
+    void submit() { QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton); }
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<frmNagScreen2> screen;
+};
+
+void frmNagScreen2Test::init() {
+    fake = std::make_unique<FakePlatform>();
+    fake->randoms = {0.3};
+    screen = std::make_unique<frmNagScreen2>(*fake);
+    screen->Form_Load();
+    screen->show();
+    QApplication::setActiveWindow(screen.get());
+    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+}
+
+void frmNagScreen2Test::cleanup() {
+    screen.reset();
+    fake.reset();
+}
+
+void frmNagScreen2Test::loadChoosesAnAppeal_data() {
+    QTest::addColumn<double>("r");
+    QTest::addColumn<int>("appeal");
+    QTest::newRow("0") << 0.0 << 0;
+    QTest::newRow("0.2499") << 0.2499 << 0;
+    QTest::newRow("0.25") << 0.25 << 1;
+    QTest::newRow("0.5") << 0.5 << 2;
+    QTest::newRow("0.99") << 0.99 << 3;
+}
+
+void frmNagScreen2Test::loadChoosesAnAppeal() {
+    QFETCH(double, r);
+    QFETCH(int, appeal);
+    FakePlatform platform;
+    platform.randoms = {r};
+    frmNagScreen2 farewell(platform);
+    farewell.Form_Load();
+    QCOMPARE(platform.seeds, 1);
+    QCOMPARE(farewell.findChild<QLabel*>("Label2")->text(), frmNagScreen2::Appeals()[appeal]);
+    QCOMPARE(farewell.windowTitle(), QStringLiteral("Nuvra Karmic Debt Number v1.90"));
+    QCOMPARE(farewell.findChild<QLabel*>("lblNagScreen2Caption")->text(),
+             QStringLiteral("Nuvra Karmic Debt Number v1.90"));
+    QVERIFY(farewell.windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+void frmNagScreen2Test::opensWithPlaceholdersAndFocusOnExit() {
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdClose"));
+    QCOMPARE(box("txtName")->text(), QStringLiteral("Your Name"));
+    QCOMPARE(box("txtEmail")->text(), QStringLiteral("Your Email Address"));
+    QCOMPARE(box("txtFriendName")->text(), QStringLiteral("Friend's Name"));
+    QCOMPARE(box("txtFriendEmail")->text(), QStringLiteral("Friend's Email Address"));
+    QCOMPARE(child<QPlainTextEdit>("txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
+    QVERIFY(!child<QCheckBox>("Check1")->isChecked());
+}
+
+void frmNagScreen2Test::tabReachesTheHiddenMessageBoxLast() {
+    QStringList order;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, (QStringList{"Check1", "txtName", "cmdSubmit", "txtEmail", "txtFriendEmail",
+                                 "txtFriendName", "txtMessage", "cmdClose"}));
+    // The message box lies outside what the frame shows.
+    auto* message = child<QPlainTextEdit>("txtMessage");
+    QVERIFY(!message->parentWidget()->rect().intersects(message->geometry()));
+}
+
+void frmNagScreen2Test::placeholdersClearAndReturn() {
+    auto* name = box("txtName");
+    name->setFocus();
+    QCOMPARE(name->text(), QString());
+    QTest::keyClicks(name, "  ");
+    box("txtEmail")->setFocus();
+    QCOMPARE(name->text(), QStringLiteral("Your Name")); // spaces only count as empty
+    QCOMPARE(box("txtEmail")->text(), QString());
+
+    name->setText("  Your Name ");
+    name->setFocus();
+    QCOMPARE(name->text(), QString()); // trimmed, it is the placeholder
+
+    // The message's first text keeps its line break, so focusing it clears nothing;
+    // once emptied it gets back the placeholder without the break.
+    auto* message = child<QPlainTextEdit>("txtMessage");
+    message->setFocus();
+    QCOMPARE(message->toPlainText(), QStringLiteral("Your Message\n"));
+    message->clear();
+    name->setFocus();
+    QCOMPARE(message->toPlainText(), QStringLiteral("Your Message"));
+}
+
+void frmNagScreen2Test::spaceIsRefusedInAddresses_data() {
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<int>("refusals");
+    QTest::newRow("txtEmail") << "txtEmail" << 1;
+    QTest::newRow("txtFriendEmail") << "txtFriendEmail" << 1;
+    QTest::newRow("txtName takes spaces") << "txtName" << 0;
+}
+
+void frmNagScreen2Test::spaceIsRefusedInAddresses() {
+    QFETCH(QString, boxName);
+    QFETCH(int, refusals);
+    auto* address = box(qPrintable(boxName));
+    address->setFocus();
+    QTest::keyClicks(address, "a b");
+    QCOMPARE(int(fake->messages.size()), refusals);
+    QCOMPARE(address->text(), refusals ? QStringLiteral("ab") : QStringLiteral("a b"));
+    QCOMPARE(QApplication::focusWidget(), address);
+    if (refusals) {
+        QCOMPARE(fake->messages[0].text, QStringLiteral("Email Address Cannot Contain Space"));
+        QCOMPARE(fake->messages[0].icon, platform::MessageIcon::Stop);
+    }
+    address->insert(" pasted"); // pasting is not filtered
+    QVERIFY(address->text().endsWith(" pasted"));
+}
+
+void frmNagScreen2Test::checkBoxWorksAsALink() {
+    auto* check = child<QCheckBox>("Check1");
+    for (int click = 1; click <= 2; ++click) {
+        QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+        QVERIFY(!check->isChecked());
+        QCOMPARE(fake->openedUrls.size(), click);
+    }
+    QCOMPARE(fake->openedUrls[0], web::PageUrl(web::PageKey::HomePage));
+}
+
+void frmNagScreen2Test::homeLink() {
+    QTest::mouseClick(child<QLabel>("lblGoToHome"), Qt::LeftButton);
+    QCOMPARE(fake->openedUrls, QStringList{web::PageUrl(web::PageKey::CalvoraSoftwares)});
+}
+
+void frmNagScreen2Test::submitChecks_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("friendName");
+    QTest::addColumn<QString>("friendEmail");
+    QTest::addColumn<QString>("message"); // the one message, or empty when a URL opens
+
+    const QString proper = "Please Enter Proper Email Address";
+    QTest::newRow("all placeholders") << "Your Name"
+                                      << "Your Email Address"
+                                      << "Friend's Name"
+                                      << "Friend's Email Address" << proper;
+    QTest::newRow("identical without @") << "Ann"
+                                         << "abc"
+                                         << "Bob"
+                                         << "abc"
+                                         << "Please Enter Distinct Email Addresses";
+    QTest::newRow("identical after trimming") << "Ann"
+                                              << " a@b.org"
+                                              << "Bob"
+                                              << "a@b.org  "
+                                              << "Please Enter Distinct Email Addresses";
+    QTest::newRow("no @") << "Ann"
+                          << "ann.example.org"
+                          << "Bob"
+                          << "bob@example.org" << proper;
+    QTest::newRow("no dot") << "Ann"
+                            << "ann@example.org"
+                            << "Bob"
+                            << "bob@example" << proper;
+    QTest::newRow("name left as placeholder") << "Your Name"
+                                              << "ann@example.org"
+                                              << "Bob"
+                                              << "bob@example.org"
+                                              << "Please Enter Your Name";
+    QTest::newRow("name of spaces") << "   "
+                                    << "ann@example.org"
+                                    << "Bob"
+                                    << "bob@example.org"
+                                    << "Please Enter Your Name";
+    QTest::newRow("friend's name left") << "Ann"
+                                        << "ann@example.org"
+                                        << "Friend's Name"
+                                        << "bob@example.org"
+                                        << "Please Enter Your Friend's Name";
+    QTest::newRow("case-different addresses are distinct") << "Ann"
+                                                           << "Ann@Example.org"
+                                                           << "Bob"
+                                                           << "ann@example.org"
+                                                           << "";
+    QTest::newRow("valid") << "Ann"
+                           << "ann@example.org"
+                           << "Bob"
+                           << "bob@example.org"
+                           << "";
+}
+
+void frmNagScreen2Test::submitChecks() {
+    QFETCH(QString, name);
+    QFETCH(QString, email);
+    QFETCH(QString, friendName);
+    QFETCH(QString, friendEmail);
+    QFETCH(QString, message);
+    box("txtName")->setText(name);
+    box("txtEmail")->setText(email);
+    box("txtFriendName")->setText(friendName);
+    box("txtFriendEmail")->setText(friendEmail);
+    submit();
+
+    if (message.isEmpty()) {
+        QVERIFY(fake->messages.empty());
+        QCOMPARE(fake->openedUrls.size(), 1);
+        return;
+    }
+    QCOMPARE(fake->messages.size(), 1u);
+    QCOMPARE(fake->messages[0].text, message);
+    QCOMPARE(fake->messages[0].icon, platform::MessageIcon::Stop);
+    QCOMPARE(fake->messages[0].caption, QStringLiteral("Nuvra Karmic Debt Number"));
+    QVERIFY(fake->openedUrls.isEmpty());
+    QCOMPARE(box("txtName")->text(), name); // the boxes stay as they were
+}
+
+void frmNagScreen2Test::eachPressSubmitsAgain() {
+    box("txtName")->setText("  Ann\t");
+    box("txtEmail")->setText("ann@example.org");
+    box("txtFriendName")->setText("Bob");
+    box("txtFriendEmail")->setText("bob@example.org");
+    submit();
+    submit();
+    QCOMPARE(fake->openedUrls.size(), 2);
+    QCOMPARE(fake->openedUrls[0], fake->openedUrls[1]);
+    QCOMPARE(screen->Referral().Values.ReferName, QStringLiteral("Ann\t")); // tab kept
+    QCOMPARE(screen->Referral().Values.ReferMessage, QStringLiteral("Your Message\r\n"));
+    const QUrlQuery query(QUrl(fake->openedUrls[0]));
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
+    QCOMPARE(screen->Referral().ReferUrl, fake->openedUrls[0]);
+}
+
+void frmNagScreen2Test::exitAndCloseAskToEnd() {
+    QSignalSpy end(screen.get(), &frmNagScreen2::endRequested);
+    QTest::keyClick(child<QPushButton>("cmdClose"), Qt::Key_Space);
+    screen->close();
+    QCOMPARE(end.count(), 2);
+}
+
+QTEST_MAIN(frmNagScreen2Test)
+#include "tst_frmNagScreen2.moc"

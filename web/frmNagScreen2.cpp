@@ -1,0 +1,317 @@
+#include "frmNagScreen2.h"
+
+#include "OpenPage.h"
+#include "Placeholders.h"
+#include "Platform.h"
+#include "Product.h"
+#include "Windowing.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace web {
+
+using platform::MakeButton;
+using platform::MakeFrame;
+using platform::MakeLabel;
+using platform::MakeLinkLabel;
+using platform::TwipsRect;
+using platform::Verdana;
+
+namespace {
+
+const QColor Navy{0, 0, 128};
+const QColor CheckBlue{0, 0, 192};
+const QString InitialMessage = Placeholder::Message + QStringLiteral("\r\n");
+
+const QString DownloadInvitation = QStringLiteral(
+    "Calvora Softwares makes a whole family of free programs for everyone who is curious "
+    "about the hidden side of life. Try our astrology programs to read your stars and "
+    "planets, our psychic programs to sharpen your intuition, our tarot programs to lay the "
+    "cards and learn their meanings, our numerology programs to discover what your name and "
+    "birth date say about you, and our occult programs to explore the mysteries of the "
+    "ages. Each one is small, easy to use and free to download. If you like them, please "
+    "share them with your friends and family, tell them about Calvora, and help us keep "
+    "these softwares free for all.");
+
+QLineEdit* MakeReferralBox(QWidget* frame, const char* name, const QString& placeholder,
+                           QRect rect) {
+    auto* box = new QLineEdit(placeholder, frame);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    box->setFont(Verdana(8.25));
+    return box;
+}
+
+} // namespace
+
+const QStringList& frmNagScreen2::Appeals() {
+    static const QStringList appeals{
+        QStringLiteral("Calvora Softwares, such as this can be created and maintained only "
+                       "with your support. The best way to support Calvora is to visit Calvora "
+                       "regularly and take part in the discussions and other activities on the "
+                       "board."),
+        QStringLiteral("Visit Calvora regularly. Support Calvora by taking part in the "
+                       "discussions and other activities. These softwares cannot be supported "
+                       "and maintained, without you regularly visiting Calvora"),
+        QStringLiteral("Calvora is a FREE online discussion forum for all things mystic. To "
+                       "help Calvora develop and maintain this software visit Calvora "
+                       "regularly."),
+        QStringLiteral("Calvora needs your help. All you need to do is visit Calvora regularly "
+                       "and take part in the various discussions and activites to help us "
+                       "maintain and develop more Calvora Softwares."),
+    };
+    return appeals;
+}
+
+frmNagScreen2::frmNagScreen2(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent), platform_(platform), referral_(platform) {
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    platform::ApplyScreenLook(this, platform::ScreenTitle);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    white.setColor(QPalette::Base, Qt::white);
+    white.setColor(QPalette::Text, Qt::black);
+    setPalette(white);
+    platform::MakeFixedWindow(this, platform::TwipsSize(11115, 4725));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    BuildControls();
+}
+
+void frmNagScreen2::BuildControls() {
+    auto* icon = MakeLabel(this, "picNagscreen2Icon", QString(), TwipsRect(360, 120, 540, 540),
+                           Verdana(8.25));
+    icon->setPixmap(platform::ApplicationPixmap(platform::Px(540)));
+
+    auto* caption = MakeLabel(this, "lblNagScreen2Caption", QString(), TwipsRect(1080, 240, 0, 0),
+                              platform::ScreenFont(QStringLiteral("MS Sans Serif"), 18));
+    caption->setText(platform::ScreenTitle);
+    caption->adjustSize();
+
+    Label2_ =
+        MakeLabel(this, "Label2", QString(), TwipsRect(120, 840, 6975, 1095), Verdana(9.75, true));
+    Label2_->setWordWrap(true);
+    Label2_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Check1_ = new QCheckBox(QStringLiteral("Click Here To Visit Calvora Now"), this);
+    Check1_->setObjectName(QStringLiteral("Check1"));
+    Check1_->setGeometry(TwipsRect(30, 2040, 7185, 555));
+    Check1_->setFont(Verdana(14.25));
+    platform::SetTextColour(Check1_, CheckBlue);
+    Check1_->setCursor(Qt::PointingHandCursor);
+
+    cmdClose_ = MakeButton(this, "cmdClose", "E&xit", TwipsRect(6000, 2760, 1245, 375));
+
+    BuildReferralFrame();
+    BuildDownloadFrame();
+
+    // The keyboard order of the original form: Exit, the check box, then the referral
+    // boxes in their own order; the message box is last and only Tab reaches it.
+    QWidget::setTabOrder(cmdClose_, Check1_);
+    QWidget::setTabOrder(Check1_, txtName_);
+    QWidget::setTabOrder(txtName_, cmdSubmit_);
+    QWidget::setTabOrder(cmdSubmit_, txtEmail_);
+    QWidget::setTabOrder(txtEmail_, txtFriendEmail_);
+    QWidget::setTabOrder(txtFriendEmail_, txtFriendName_);
+    QWidget::setTabOrder(txtFriendName_, txtMessage_);
+
+    connect(cmdClose_, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
+    connect(Check1_, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
+    connect(cmdSubmit_, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+}
+
+void frmNagScreen2::BuildReferralFrame() {
+    auto* frame = MakeFrame(this, "Frame2", "Refer A Friend", TwipsRect(120, 3240, 7065, 1455));
+    frame->setFont(Verdana(9.75, true));
+    platform::SetFaceColour(frame, Navy, Qt::white);
+
+    txtName_ = MakeReferralBox(frame, "txtName", Placeholder::Name, TwipsRect(85, 360, 3375, 285));
+    txtEmail_ =
+        MakeReferralBox(frame, "txtEmail", Placeholder::Email, TwipsRect(3600, 360, 3375, 285));
+    txtFriendName_ = MakeReferralBox(frame, "txtFriendName", Placeholder::FriendName,
+                                     TwipsRect(85, 720, 3375, 285));
+    txtFriendEmail_ = MakeReferralBox(frame, "txtFriendEmail", Placeholder::FriendEmail,
+                                      TwipsRect(3600, 720, 3375, 285));
+    cmdSubmit_ =
+        MakeButton(frame, "cmdSubmit", "Refer A Friend &Now", TwipsRect(1920, 1080, 3375, 285));
+    cmdSubmit_->setFont(Verdana(8.25, true));
+    platform::SetFaceColour(cmdSubmit_, QColor(240, 240, 240), Qt::black);
+
+    // Lies below the frame's edge: the user never sees it, and sends its first text
+    // unless Tab brings the focus into it.
+    txtMessage_ = new QPlainTextEdit(frame);
+    txtMessage_->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage_->setGeometry(TwipsRect(4800, 3600, 1815, 495));
+    txtMessage_->setFont(Verdana(8.25));
+    txtMessage_->setTabChangesFocus(true);
+    txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    SetMessageText(InitialMessage);
+
+    for (QLineEdit* box : {txtName_, txtEmail_, txtFriendName_, txtFriendEmail_}) {
+        platform::SetFaceColour(box, Qt::white, Qt::black);
+        box->installEventFilter(this);
+    }
+    txtMessage_->installEventFilter(this);
+}
+
+void frmNagScreen2::BuildDownloadFrame() {
+    auto* frame =
+        MakeFrame(this, "Frame6", "Download Calvora Softwares", TwipsRect(7320, 120, 3735, 4575));
+    frame->setFont(Verdana(9.75, true));
+    platform::SetFaceColour(frame, Navy, Qt::white);
+
+    auto* invitation =
+        MakeLabel(frame, "Label3", DownloadInvitation, TwipsRect(120, 360, 3495, 3855), Verdana(9));
+    invitation->setWordWrap(true);
+    invitation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::SetTextColour(invitation, Qt::white);
+
+    auto* link = MakeLinkLabel(frame, "lblGoToHome", "Click Here To Visit Calvora Softwares",
+                               TwipsRect(75, 4250, 3585, 210), Verdana(9, true, true), Qt::yellow);
+    link->setWordWrap(false);
+    link->adjustSize();
+    connect(link, &platform::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+}
+
+void frmNagScreen2::Form_Load() {
+    setWindowTitle(platform::ScreenTitle);
+    setWindowIcon(platform::ApplicationIcon());
+    platform_.SeedRandom();
+    const int appeal = std::clamp(static_cast<int>(platform_.Random() * 4), 0, 3);
+    Label2_->setText(Appeals()[appeal]);
+    cmdClose_->setFocus();
+}
+
+void frmNagScreen2::Form_Unload() {
+    emit endRequested();
+}
+
+void frmNagScreen2::cmdClose_Click() {
+    emit endRequested();
+}
+
+void frmNagScreen2::Check1_Click() {
+    // Works as a link: it never stays ticked.
+    if (Check1_->isChecked()) {
+        Check1_->setChecked(false);
+        OpenPage(platform_, PageKey::HomePage);
+    }
+}
+
+void frmNagScreen2::lblGoToHome_Click() {
+    OpenPage(platform_, PageKey::CalvoraSoftwares);
+}
+
+void frmNagScreen2::Refuse(const QString& message) {
+    platform_.ShowMessage(message, platform::MessageIcon::Stop, platform::MessageButtons::Ok,
+                          platform::AppTitle);
+}
+
+void frmNagScreen2::cmdSubmit_Click() {
+    ReferralValues& values = referral_.Values;
+    values.ReferName = TrimSpaces(txtName_->text());
+    values.ReferEmail = TrimSpaces(txtEmail_->text());
+    values.ReferMessage = TrimSpaces(MessageText());
+    values.ReferFriendName = TrimSpaces(txtFriendName_->text());
+    values.ReferFriendEmail = TrimSpaces(txtFriendEmail_->text());
+
+    if (values.ReferEmail == values.ReferFriendEmail) {
+        Refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
+        return;
+    }
+    for (const char* mark : {"@", "."}) {
+        if (!values.ReferEmail.contains(QLatin1String(mark)) ||
+            !values.ReferFriendEmail.contains(QLatin1String(mark))) {
+            Refuse(QStringLiteral("Please Enter Proper Email Address"));
+            return;
+        }
+    }
+    referral_.SubmitReferral();
+}
+
+// The message box holds line breaks as CR LF, as the site has always received them.
+QString frmNagScreen2::MessageText() const {
+    return txtMessage_->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+void frmNagScreen2::SetMessageText(const QString& text) {
+    txtMessage_->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+}
+
+QString frmNagScreen2::TextOf(QObject* box) const {
+    if (box == txtMessage_)
+        return MessageText();
+    return static_cast<QLineEdit*>(box)->text();
+}
+
+void frmNagScreen2::SetTextOf(QObject* box, const QString& text) {
+    if (box == txtMessage_)
+        SetMessageText(text);
+    else
+        static_cast<QLineEdit*>(box)->setText(text);
+}
+
+const QString* frmNagScreen2::PlaceholderOf(QObject* box) const {
+    if (box == txtName_)
+        return &Placeholder::Name;
+    if (box == txtEmail_)
+        return &Placeholder::Email;
+    if (box == txtFriendName_)
+        return &Placeholder::FriendName;
+    if (box == txtFriendEmail_)
+        return &Placeholder::FriendEmail;
+    if (box == txtMessage_)
+        return &Placeholder::Message;
+    return nullptr;
+}
+
+bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
+    const QString* placeholder = PlaceholderOf(watched);
+    if (!placeholder)
+        return QWidget::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (TrimSpaces(TextOf(watched)) == *placeholder)
+            SetTextOf(watched, QString());
+        break;
+    case QEvent::FocusOut:
+        if (TrimSpaces(TextOf(watched)).isEmpty())
+            SetTextOf(watched, *placeholder);
+        break;
+    case QEvent::KeyPress:
+        if ((watched == txtEmail_ || watched == txtFriendEmail_) &&
+            static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
+            Refuse(QStringLiteral("Email Address Cannot Contain Space"));
+            static_cast<QWidget*>(watched)->setFocus();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Form_Unload();
+}
+
+void frmNagScreen2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!centred_) {
+        centred_ = true;
+        platform::CentreOnScreen(this);
+    }
+}
+
+} // namespace web

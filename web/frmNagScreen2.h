@@ -1,0 +1,71 @@
+#pragma once
+// The farewell screen: an appeal to support the maker's board, a link to the maker's other
+// programs, and the refer-a-friend form. Closing it ends the program.
+
+#include "modTellAFriend.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace web {
+
+class frmNagScreen2 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmNagScreen2(platform::Platform& platform, QWidget* parent = nullptr);
+
+    void Form_Load();
+    // Closing the window, or being unloaded for any other reason, ends the program.
+    void Form_Unload();
+
+    const modTellAFriend& Referral() const { return referral_; }
+
+    static const QStringList& Appeals();
+
+public slots:
+    void cmdClose_Click();
+    void cmdSubmit_Click();
+    void Check1_Click();
+    void lblGoToHome_Click();
+
+signals:
+    void endRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildReferralFrame();
+    void BuildDownloadFrame();
+    void Refuse(const QString& message);
+    QString MessageText() const;
+    void SetMessageText(const QString& text);
+    QString TextOf(QObject* box) const;
+    void SetTextOf(QObject* box, const QString& text);
+    const QString* PlaceholderOf(QObject* box) const;
+
+    platform::Platform& platform_;
+    modTellAFriend referral_;
+    bool centred_ = false;
+
+    QPushButton* cmdClose_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLineEdit* txtName_ = nullptr;
+    QLineEdit* txtEmail_ = nullptr;
+    QLineEdit* txtFriendName_ = nullptr;
+    QLineEdit* txtFriendEmail_ = nullptr;
+    QPlainTextEdit* txtMessage_ = nullptr;
+    QPushButton* cmdSubmit_ = nullptr;
+};
+
+} // namespace web

@@ -15,8 +15,7 @@ constexpr std::u16string_view GeneralParagraph =
     u"previous lifetime that reflects in the present lifetime. You can rectify the "
     u"error in this lifetime by taking an additional burden known as Karmic Debt.";
 
-constexpr std::u16string_view NoDebtLine =
-    u"Your Karmic Debt Number is not applicable.";
+constexpr std::u16string_view NoDebtLine = u"Your Karmic Debt Number is not applicable.";
 
 constexpr std::u16string_view Debt13 =
     u"People with this number your kitty are hard worker and strugglers. This "

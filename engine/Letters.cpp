@@ -6,7 +6,9 @@ namespace engine {
 
 namespace {
 
-bool IsUpperLatin(char16_t c) { return c >= u'A' && c <= u'Z'; }
+bool IsUpperLatin(char16_t c) {
+    return c >= u'A' && c <= u'Z';
+}
 
 bool IsVowel(char16_t c) {
     return c == u'A' || c == u'E' || c == u'I' || c == u'O' || c == u'U';

@@ -3,6 +3,7 @@
 #include "KarmicDebt.h"
 #include "Platform.h"
 #include "Product.h"
+#include "UpdateReminder.h"
 #include "frmKarmicDebtNo.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -53,6 +54,7 @@ void Lifecycle::Startup() {
         return;
     }
     IgnoringFailure([&] { platform_.SeedRandom(); });
+    IgnoringFailure([&] { CheckUpdateReminder(platform_); });
     IgnoringFailure([&] { ShowMain(); });
     IgnoringFailure([&] {
         if (main_)
@@ -73,6 +75,8 @@ void Lifecycle::EndProgram() {
 void Lifecycle::ShowMain() {
     if (!main_) {
         main_ = std::make_unique<ui::frmMain>(platform_);
+        connect(main_.get(), &ui::frmMain::loading, this,
+                [this] { IgnoringFailure([&] { CheckUpdateReminder(platform_); }); });
         connect(main_.get(), &ui::frmMain::nextRequested, this, &Lifecycle::ShowReading);
         connect(main_.get(), &ui::frmMain::exitRequested, this,
                 [this] { ExitSequence(Screen::Main); });

@@ -3,7 +3,10 @@
 // talks to Qt and the desktop, tests hand in a fake that records and scripts.
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
+
+#include <optional>
 
 namespace platform {
 
@@ -33,6 +36,14 @@ public:
     virtual double Random() = 0;
 
     virtual QDate Today() const = 0;
+    // The user's locale, whose short date format the stored reminder date follows.
+    virtual QLocale UserLocale() const = 0;
+
+    // The per-user settings store of this executable. Reading an absent key gives the
+    // empty text; nullopt and false mean the store could not be read or written.
+    virtual std::optional<QString> ReadStoredValue(const QString& section, const QString& key) = 0;
+    virtual bool WriteStoredValue(const QString& section, const QString& key,
+                                  const QString& value) = 0;
 
     // True when another instance of this executable already runs for this user. The first
     // caller holds the claim until its process ends, however it ends.

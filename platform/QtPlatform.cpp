@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <memory>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -49,6 +51,15 @@ QString InstanceLockDirectory() {
     if (!cache.isEmpty() && QDir().mkpath(cache) && IsPrivateDirectory(cache))
         return cache;
     return {};
+}
+
+// The store is the platform's own per-user one (a file under $XDG_CONFIG_HOME on Linux,
+// the registry on Windows), named after the running executable, so a renamed copy keeps
+// settings of its own.
+std::unique_ptr<QSettings> OpenStore() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("Calvora"),
+                                       QCoreApplication::applicationName());
 }
 
 } // namespace
@@ -138,6 +149,25 @@ double QtPlatform::Random() {
 
 QDate QtPlatform::Today() const {
     return QDate::currentDate();
+}
+
+QLocale QtPlatform::UserLocale() const {
+    return QLocale::system();
+}
+
+std::optional<QString> QtPlatform::ReadStoredValue(const QString& section, const QString& key) {
+    const auto store = OpenStore();
+    if (store->status() == QSettings::AccessError)
+        return std::nullopt;
+    return store->value(section + QLatin1Char('/') + key, QString()).toString();
+}
+
+bool QtPlatform::WriteStoredValue(const QString& section, const QString& key,
+                                  const QString& value) {
+    const auto store = OpenStore();
+    store->setValue(section + QLatin1Char('/') + key, value);
+    store->sync();
+    return store->status() == QSettings::NoError;
 }
 
 } // namespace platform

@@ -17,6 +17,10 @@ public:
     void SeedRandom() override;
     double Random() override;
     QDate Today() const override;
+    QLocale UserLocale() const override;
+    std::optional<QString> ReadStoredValue(const QString& section, const QString& key) override;
+    bool WriteStoredValue(const QString& section, const QString& key,
+                          const QString& value) override;
     bool PreviousInstanceRunning() override;
     void EndProcess(int status) override;
 

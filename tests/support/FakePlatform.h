@@ -3,6 +3,7 @@
 
 #include "Platform.h"
 
+#include <QMap>
 #include <QStringList>
 
 #include <deque>
@@ -54,6 +55,22 @@ public:
 
     QDate Today() const override { return today; }
 
+    QLocale UserLocale() const override { return locale; }
+
+    std::optional<QString> ReadStoredValue(const QString& section, const QString& key) override {
+        if (!storeReadable)
+            return std::nullopt;
+        return store.value(section + '/' + key);
+    }
+    bool WriteStoredValue(const QString& section, const QString& key,
+                          const QString& value) override {
+        ++storeWrites;
+        if (!storeWritable)
+            return false;
+        store[section + '/' + key] = value;
+        return true;
+    }
+
     bool PreviousInstanceRunning() override { return previousInstance; }
     void EndProcess(int status) override { endedWith.push_back(status); }
 
@@ -66,6 +83,11 @@ public:
     int seeds = 0;
     std::deque<double> randoms;
     QDate today{2026, 12, 8};
+    QLocale locale{QLocale::English, QLocale::UnitedStates};
+    QMap<QString, QString> store; // "section/key" as the program scrambled them
+    bool storeReadable = true;
+    bool storeWritable = true;
+    int storeWrites = 0;
     bool previousInstance = false;
     std::vector<int> endedWith;
 };

@@ -41,14 +41,31 @@ start_display() {
     sleep 0.5
 }
 
-# start_program NAME: starts the program in the background; its pid goes to NAME_pid and
-# its exit status, when it ends, to $work_dir/NAME.status.
+# start_program NAME: starts the program in the background; its exit status, when it
+# ends, goes to $work_dir/NAME.status.
 start_program() {
     local name=$1
-    ( set +e; "$PROGRAM" >"$work_dir/$name.log" 2>&1; echo $? >"$work_dir/$name.status" ) &
-    local pid=$!
-    background_pids+=($pid)
-    printf -v "${name}_pid" '%s' "$pid"
+    (
+        set +e
+        "$PROGRAM" >"$work_dir/$name.log" 2>&1 &
+        echo $! >"$work_dir/$name.pid"
+        wait $!
+        echo $? >"$work_dir/$name.status"
+    ) &
+    background_pids+=($!)
+    for _ in $(seq 50); do
+        [[ -s "$work_dir/$name.pid" ]] && break
+        sleep 0.05
+    done
+    background_pids+=("$(program_pid "$name")")
+}
+
+program_pid() { cat "$work_dir/$1.pid"; }
+
+# Kills only this test's instance: other tests may run the program at the same time.
+kill_program() {
+    kill -KILL "$(program_pid "$1")" 2>/dev/null || true
+    wait_until_ended "$1"
 }
 
 program_status() { cat "$work_dir/$1.status" 2>/dev/null || true; }

@@ -15,17 +15,15 @@ message=$(wait_for_window "$MESSAGE_TITLE") || fail "the second instance showed 
 press_keys "$message" Return
 wait_until_ended second
 [[ $(program_status second) == 0 ]] || fail "second instance ended with $(program_status second)"
-kill -0 "$first_pid" 2>/dev/null || fail "the first instance did not survive"
+kill -0 "$(program_pid first)" 2>/dev/null || fail "the first instance did not survive"
 [[ -z $(program_status first) ]] || fail "the first instance ended"
 
 # A killed instance leaves no claim behind.
-pkill -KILL -f "^$PROGRAM$" || true
-wait_until_ended first
+kill_program first
 start_program third
 wait_for_window "$MAIN_TITLE" 10 >/dev/null || fail "a killed instance blocked the next start"
 [[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "the next start was refused"
-pkill -KILL -f "^$PROGRAM$" || true
-wait_until_ended third
+kill_program third
 
 # Two at the same moment: one main screen, one refusal.
 start_program left

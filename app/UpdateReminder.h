@@ -1,0 +1,26 @@
+#pragma once
+// At most once in any 15-day period, start-up asks whether to look for an update and on
+// Yes opens the download page. The first run is only recorded.
+
+#include <QDate>
+#include <QLocale>
+
+#include <optional>
+
+namespace platform {
+class Platform;
+}
+
+namespace app {
+
+void CheckUpdateReminder(platform::Platform& platform);
+
+// The date in the user's short date format, always with a four-digit year, so it reads
+// back as the very same day.
+QString StoredDateText(const QDate& date, const QLocale& locale);
+// Reads what StoredDateText wrote, or the same format with a two-digit year (taken in the
+// century nearest to today); nullopt when the text is no date in this locale.
+std::optional<QDate> ParseStoredDate(const QString& text, const QLocale& locale,
+                                     const QDate& today);
+
+} // namespace app

@@ -1,0 +1,232 @@
+// The update reminder and the scrambled settings it keeps, with a fake store and clock.
+
+#include "FakePlatform.h"
+#include "OpenPage.h"
+#include "Settings.h"
+#include "UpdateReminder.h"
+
+#include <QTest>
+
+using platform::MessageAnswer;
+using testing::FakePlatform;
+
+namespace {
+
+QString Stored(FakePlatform& fake, const QString& key) {
+    return app::ReadSetting(fake, key).value_or("<unreadable>");
+}
+
+void Store(FakePlatform& fake, const QString& key, const QString& value) {
+    QVERIFY(app::WriteSetting(fake, key, value));
+}
+
+QString DateText(FakePlatform& fake, qint64 daysFromToday) {
+    return app::StoredDateText(fake.today.addDays(daysFromToday), fake.locale);
+}
+
+const QString Question = "There maybe an update to this software available\r"
+                         "Do you want to check for an update?";
+
+} // namespace
+
+class UpdateReminderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scramblingRoundTrips_data();
+    void scramblingRoundTrips();
+    void scramblingDropsWhatItCannotShift();
+    void scrambledKeysStayOutOfGroupSeparators();
+    void firstRunAsksNothing();
+    void period_data();
+    void period();
+    void answer_data();
+    void answer();
+    void secondCallTheSameDayDoesNothing();
+    void unreadableDateStartsAfresh();
+    void unreadableStoreAbandonsSilently();
+    void failedWriteAbandonsTheRest();
+    void dateTexts_data();
+    void dateTexts();
+};
+
+void UpdateReminderTest::scramblingRoundTrips_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("key") << "Duration";
+    QTest::newRow("date") << "12/8/2026";
+    QTest::newRow("dotted date") << "08.12.2026";
+    QTest::newRow("low codes") << QString("\x01\t\r\n 0");
+    QTest::newRow("highest kept") << QString(QChar(155));
+}
+
+void UpdateReminderTest::scramblingRoundTrips() {
+    QFETCH(QString, text);
+    const QString scrambled = app::EncodeSetting(text);
+    QCOMPARE(scrambled.size(), text.size());
+    QCOMPARE(app::DecodeSetting(scrambled), text);
+    if (!text.isEmpty())
+        QVERIFY(scrambled != text);
+}
+
+void UpdateReminderTest::scramblingDropsWhatItCannotShift() {
+    QCOMPARE(app::EncodeSetting(QString("a") + QChar(0xFF) + QChar(0x263A) + "b"),
+             app::EncodeSetting("ab"));
+    QCOMPARE(app::DecodeSetting("ab" + app::EncodeSetting("c")), QStringLiteral("c"));
+}
+
+void UpdateReminderTest::scrambledKeysStayOutOfGroupSeparators() {
+    for (const QString key : {"Duration", "Install"}) {
+        const QString scrambled = app::EncodeSetting(key);
+        QVERIFY(!scrambled.contains('/') && !scrambled.contains('\\'));
+        QVERIFY(!scrambled.contains(key, Qt::CaseInsensitive));
+    }
+}
+
+void UpdateReminderTest::firstRunAsksNothing() {
+    FakePlatform fake;
+    app::CheckUpdateReminder(fake);
+    QVERIFY(fake.messages.empty());
+    QCOMPARE(Stored(fake, "Install"), QStringLiteral("1"));
+    QCOMPARE(Stored(fake, "Duration"), QStringLiteral("12/8/2026"));
+    QVERIFY(fake.openedUrls.isEmpty());
+}
+
+void UpdateReminderTest::period_data() {
+    QTest::addColumn<int>("daysFromToday");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("today") << 0 << false;
+    QTest::newRow("14 days ago") << -14 << false;
+    QTest::newRow("15 days ago") << -15 << true;
+    QTest::newRow("14 days ahead") << 14 << false;
+    QTest::newRow("15 days ahead (clock set back)") << 15 << true;
+    QTest::newRow("years ago") << -3000 << true;
+}
+
+void UpdateReminderTest::period() {
+    QFETCH(int, daysFromToday);
+    QFETCH(bool, asked);
+    FakePlatform fake;
+    Store(fake, "Duration", DateText(fake, daysFromToday));
+    Store(fake, "Install", "1");
+    app::CheckUpdateReminder(fake);
+    QCOMPARE(fake.messages.size(), asked ? 1u : 0u);
+    if (asked) {
+        QCOMPARE(fake.messages[0].text, Question);
+        QCOMPARE(fake.messages[0].icon, platform::MessageIcon::Information);
+        QCOMPARE(fake.messages[0].buttons, platform::MessageButtons::YesNo);
+        QCOMPARE(fake.messages[0].caption, QStringLiteral("Nuvra Karmic Debt Number"));
+        QCOMPARE(Stored(fake, "Duration"), DateText(fake, 0));
+    }
+}
+
+void UpdateReminderTest::answer_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("install"); // as stored before; "-" for absent
+    QTest::addColumn<QString>("installAfter");
+
+    for (bool yes : {true, false}) {
+        const char* said = yes ? "Yes" : "No";
+        QTest::addRow("%s, Install -3", said) << yes << "-3"
+                                              << "3";
+        QTest::addRow("%s, Install absent", said) << yes << "-"
+                                                  << "1";
+        QTest::addRow("%s, Install damaged", said) << yes << "x7"
+                                                   << "1";
+    }
+    QTest::newRow("smallest 32-bit") << false << "-2147483648"
+                                     << "2147483648";
+    QTest::newRow("past 32 bits") << false << "4294967296"
+                                  << "1";
+}
+
+void UpdateReminderTest::answer() {
+    QFETCH(bool, yes);
+    QFETCH(QString, install);
+    QFETCH(QString, installAfter);
+    FakePlatform fake;
+    Store(fake, "Duration", DateText(fake, -20));
+    if (install != "-")
+        Store(fake, "Install", install);
+    fake.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
+
+    app::CheckUpdateReminder(fake);
+    QCOMPARE(fake.messages.size(), 1u);
+    QCOMPARE(Stored(fake, "Install"), installAfter);
+    QCOMPARE(Stored(fake, "Duration"), DateText(fake, 0));
+    QCOMPARE(fake.openedUrls,
+             yes ? QStringList{web::PageUrl(web::PageKey::DownloadWebPage)} : QStringList{});
+}
+
+void UpdateReminderTest::secondCallTheSameDayDoesNothing() {
+    FakePlatform fake;
+    Store(fake, "Duration", DateText(fake, -30));
+    app::CheckUpdateReminder(fake);
+    const int writes = fake.storeWrites;
+    app::CheckUpdateReminder(fake);
+    QCOMPARE(fake.messages.size(), 1u);
+    QCOMPARE(fake.storeWrites, writes);
+}
+
+void UpdateReminderTest::unreadableDateStartsAfresh() {
+    FakePlatform fake;
+    Store(fake, "Duration", "31.12.");
+    Store(fake, "Install", "5");
+    app::CheckUpdateReminder(fake);
+    QVERIFY(fake.messages.empty());
+    QCOMPARE(Stored(fake, "Duration"), DateText(fake, 0));
+    QCOMPARE(Stored(fake, "Install"), QStringLiteral("5"));
+}
+
+void UpdateReminderTest::unreadableStoreAbandonsSilently() {
+    FakePlatform fake;
+    fake.storeReadable = false;
+    app::CheckUpdateReminder(fake);
+    QVERIFY(fake.messages.empty());
+    QCOMPARE(fake.storeWrites, 0);
+}
+
+void UpdateReminderTest::failedWriteAbandonsTheRest() {
+    FakePlatform fake;
+    Store(fake, "Duration", DateText(fake, -20));
+    fake.storeWritable = false;
+    fake.answers = {MessageAnswer::Yes};
+    app::CheckUpdateReminder(fake);
+    QCOMPARE(fake.messages.size(), 1u);
+    QVERIFY(fake.openedUrls.isEmpty());
+}
+
+void UpdateReminderTest::dateTexts_data() {
+    QTest::addColumn<QString>("localeName");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("twoDigitForm");
+
+    QTest::newRow("en_US") << "en_US"
+                           << "12/8/2026"
+                           << "12/8/26";
+    QTest::newRow("de_DE") << "de_DE"
+                           << "08.12.2026"
+                           << "08.12.26";
+    QTest::newRow("en_GB") << "en_GB"
+                           << "08/12/2026"
+                           << "";
+    QTest::newRow("ja_JP") << "ja_JP"
+                           << "2026/12/08"
+                           << "";
+}
+
+void UpdateReminderTest::dateTexts() {
+    QFETCH(QString, localeName);
+    QFETCH(QString, written);
+    QFETCH(QString, twoDigitForm);
+    const QLocale locale(localeName);
+    const QDate day(2026, 12, 8);
+    QCOMPARE(app::StoredDateText(day, locale), written);
+    QCOMPARE(app::ParseStoredDate(written, locale, day), day);
+    if (!twoDigitForm.isEmpty())
+        QCOMPARE(app::ParseStoredDate(twoDigitForm, locale, day), day);
+    QVERIFY(!app::ParseStoredDate("not a date", locale, day));
+}
+
+QTEST_APPLESS_MAIN(UpdateReminderTest)
+#include "tst_UpdateReminder.moc"

@@ -2,6 +2,8 @@
 
 #include "FakePlatform.h"
 #include "Lifecycle.h"
+#include "Settings.h"
+#include "UpdateReminder.h"
 #include "frmKarmicDebtNo.h"
 #include "frmMain.h"
 #include "frmNagScreen2.h"
@@ -36,6 +38,7 @@ private slots:
     void farewellEndsTheProgram_data();
     void farewellEndsTheProgram();
     void secondInstanceShowsNothing();
+    void reminderAsksOnceBeforeAnyScreen();
 
 private:
     template <typename T> T* mainChild(const char* name) {
@@ -280,6 +283,20 @@ void LifecycleTest::secondInstanceShowsNothing() {
     QCOMPARE(fake->seeds, 0);
     QVERIFY(!lifecycle->Main());
     QVERIFY(lifecycle->LoadedScreens().empty());
+    QCOMPARE(fake->storeWrites, 0);
+}
+
+void LifecycleTest::reminderAsksOnceBeforeAnyScreen() {
+    QVERIFY(app::WriteSetting(*fake, "Duration",
+                              app::StoredDateText(fake->today.addDays(-15), fake->locale)));
+    bool screenVisible = true;
+    fake->onMessage = [&](const testing::ShownMessage&) {
+        screenVisible = lifecycle->Main() && lifecycle->Main()->isVisible();
+    };
+    lifecycle->Startup();
+    QCOMPARE(fake->messages.size(), 1u); // the second call, in frmMain's load, finds today
+    QVERIFY(!screenVisible);
+    QVERIFY(lifecycle->Main()->isVisible());
 }
 
 QTEST_MAIN(LifecycleTest)

@@ -5,6 +5,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.calvora.NuvraKarmicDebtNumber"));
     // Hiding the last screen is no reason to stop: only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::QtPlatform platform;

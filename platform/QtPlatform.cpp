@@ -101,17 +101,25 @@ void QtPlatform::EndProcess(int status) {
         Qt::QueuedConnection);
 }
 
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, MessageIcon icon,
+                                            MessageButtons buttons, const QString& caption,
+                                            QWidget* owner) {
+    auto box = std::make_unique<QMessageBox>(
+        icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information, caption,
+        WithPlatformLineBreaks(text), QMessageBox::NoButton, owner);
+    if (buttons == MessageButtons::YesNo) {
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
+    }
+    return box;
+}
+
 MessageAnswer QtPlatform::ShowMessage(const QString& text, MessageIcon icon, MessageButtons buttons,
                                       const QString& caption) {
-    QMessageBox box(icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information,
-                    caption, WithPlatformLineBreaks(text), QMessageBox::NoButton, MessageOwner());
-    if (buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
-    }
-    switch (box.exec()) {
+    const auto box = MakeMessageBox(text, icon, buttons, caption, MessageOwner());
+    switch (box->exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
     case QMessageBox::No:

@@ -5,7 +5,17 @@
 
 #include <QRandomGenerator>
 
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
 namespace platform {
+
+// The message box as ShowMessage presents it, not yet shown.
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, MessageIcon icon,
+                                            MessageButtons buttons, const QString& caption,
+                                            QWidget* owner = nullptr);
 
 class QtPlatform : public Platform {
 public:

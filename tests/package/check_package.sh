@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Builds the Debian package from this build tree and checks what it holds: the program,
+# a valid desktop entry, the icon theme entries, valid AppStream metainfo, and dependencies
+# computed from the linked libraries.
+set -euo pipefail
+build_dir=${1:?build directory}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 ||
+    { cat "$work/cpack.log"; fail "cpack failed"; }
+deb=$(ls "$work"/*.deb)
+app_id=example.calvora.NuvraKarmicDebtNumber
+
+[[ $(dpkg-deb -f "$deb" Package) == nuvra-karmic-debt-number ]] || fail "package name"
+[[ $(dpkg-deb -f "$deb" Version) == 1.90 ]] || fail "package version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libc6; do
+    [[ $depends == *"$library ("* ]] || fail "Depends lacks $library: $depends"
+done
+
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+expected=(
+    ./usr/bin/NuvraKarmicDebtNumber
+    "./usr/share/applications/$app_id.desktop"
+    "./usr/share/metainfo/$app_id.metainfo.xml"
+    "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+)
+for size in 16 24 32 48 64 128 256; do
+    expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
+done
+for file in "${expected[@]}"; do
+    grep -qx -- "$file" <<<"$files" || fail "the package lacks $file"
+done
+if grep -E '/(tst_|store_tool|screenshots|render_icon)' <<<"$files"; then
+    fail "the package holds test or build tools"
+fi
+
+dpkg-deb -x "$deb" "$work/root"
+desktop-file-validate "$work/root/usr/share/applications/$app_id.desktop"
+grep -qx "Exec=NuvraKarmicDebtNumber" "$work/root/usr/share/applications/$app_id.desktop" ||
+    fail "the menu entry does not start the program"
+appstreamcli validate --no-net "$work/root/usr/share/metainfo/$app_id.metainfo.xml"
+for size in 16 48 256; do
+    file "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" |
+        grep -q "PNG image data, $size x $size" || fail "the ${size}px icon is not ${size}x${size}"
+done
+echo "package: all checks passed"

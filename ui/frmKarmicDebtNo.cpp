@@ -35,6 +35,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     txtDisplay_->setGeometry(TwipsRect(60, 690, 6300, 2955));
     txtDisplay_->setFont(Verdana(8.25));
     txtDisplay_->setReadOnly(true);
+    txtDisplay_->setAccessibleName(QStringLiteral("Karmic Debt Number reading"));
     txtDisplay_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     txtDisplay_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     txtDisplay_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -73,6 +74,7 @@ void frmKarmicDebtNo::ShowReading(const QString& reading) {
     caret.movePosition(QTextCursor::Start);
     txtDisplay_->setTextCursor(caret);
     txtDisplay_->verticalScrollBar()->setValue(0);
+    txtDisplay_->setAccessibleDescription(txtDisplay_->toPlainText());
 }
 
 void frmKarmicDebtNo::cmdback_Click() {

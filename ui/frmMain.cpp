@@ -5,6 +5,7 @@
 #include "Product.h"
 #include "frmAbout.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -109,6 +110,15 @@ void frmMain::BuildControls(QWidget* client) {
 
     for (QLineEdit* box : {txtFirstName_, txtMiddleName_, txtLastName_})
         box->installEventFilter(this);
+    // What a screen reader announces for controls that have no caption of their own.
+    txtFirstName_->setAccessibleName(QStringLiteral("First Name"));
+    txtMiddleName_->setAccessibleName(QStringLiteral("Middle Name"));
+    txtLastName_->setAccessibleName(QStringLiteral("Last Name"));
+    cboMonth_->setAccessibleName(QStringLiteral("Month of birth"));
+    cboDate_->setAccessibleName(QStringLiteral("Day of birth"));
+    cboYear_->setAccessibleName(QStringLiteral("Year of birth"));
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_})
+        list->view()->setAccessibleName(list->accessibleName());
     QWidget::setTabOrder(txtFirstName_, txtMiddleName_);
     QWidget::setTabOrder(txtMiddleName_, txtLastName_);
     QWidget::setTabOrder(txtLastName_, cboMonth_);

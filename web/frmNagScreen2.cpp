@@ -160,6 +160,9 @@ void frmNagScreen2::BuildReferralFrame() {
         box->installEventFilter(this);
     }
     txtMessage_->installEventFilter(this);
+    for (QLineEdit* box : {txtName_, txtEmail_, txtFriendName_, txtFriendEmail_})
+        box->setAccessibleName(box->text());
+    txtMessage_->setAccessibleName(Placeholder::Message);
 }
 
 void frmNagScreen2::BuildDownloadFrame() {

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The whole road with real key events: names typed in lower case, a date chosen, Next, the
+# reading, Back with the entries kept, File > Exit to the farewell screen, and its Exit.
+source "$(dirname "$0")/lib.sh"
+start_display
+
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
+
+# Copies the reading with the keyboard alone and prints its first line.
+first_line_of_reading() {
+    local window=$1
+    press_keys "$window" Tab ctrl+a ctrl+c
+    sleep 0.3
+    clipboard | head -n1
+}
+
+window_width() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'; }
+
+start_program road
+main=$(wait_for_window "$MAIN_TITLE") || fail "no main screen"
+press_keys "$main" e d Tab Tab k a y Tab Down Down Tab
+for _ in $(seq 12); do xdotool key Down; done # day 13
+press_keys "$main" alt+n
+sleep 1
+result=$(wait_for_window "$MAIN_TITLE") || fail "no result screen"
+[[ $(count_windows "$MAIN_TITLE") -eq 1 ]] || fail "the main screen did not hide"
+line=$(first_line_of_reading "$result")
+[[ $line == "Karmic Debt Number: 13"* ]] || fail "the reading begins '$line'"
+
+# The reading does not stay on the clipboard once the mouse moves over it.
+eval "$(xdotool getwindowgeometry --shell "$result")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) mousemove $((X + WIDTH / 2 + 5)) $((Y + HEIGHT / 3))
+sleep 0.3
+[[ -z $(clipboard) ]] || fail "the reading stayed on the clipboard"
+
+press_keys "$result" alt+b
+sleep 0.5
+main=$(wait_for_window "$MAIN_TITLE") || fail "Back showed no main screen"
+[[ $(count_windows "$MAIN_TITLE") -eq 1 ]] || fail "the farewell screen showed on Back"
+press_keys "$main" alt+n # the same entries give the same reading
+sleep 1
+result=$(wait_for_window "$MAIN_TITLE") || fail "no second result screen"
+line=$(first_line_of_reading "$result")
+[[ $line == "Karmic Debt Number: 13"* ]] || fail "after Back the entries gave '$line'"
+press_keys "$result" alt+b
+sleep 0.5
+
+main=$(wait_for_window "$MAIN_TITLE") || fail "no main screen before the exit"
+press_keys "$main" alt+f
+sleep 0.3
+xdotool key x
+sleep 1
+farewell=$(wait_for_window "$MAIN_TITLE") || fail "File > Exit showed no farewell screen"
+[[ $(window_width "$farewell") -ge 700 ]] || fail "the screen shown is not the farewell screen"
+[[ -z $(program_status road) ]] || fail "the program ended before the farewell screen"
+press_keys "$farewell" alt+x
+wait_until_ended road
+[[ $(program_status road) == 0 ]] || fail "the program ended with $(program_status road)"
+echo "whole road: all checks passed"

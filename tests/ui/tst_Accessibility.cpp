@@ -1,0 +1,92 @@
+// Every control a user can reach or click has a name a screen reader can announce.
+
+#include "FakePlatform.h"
+#include "KarmicDebt.h"
+#include "Windowing.h"
+#include "frmAbout.h"
+#include "frmKarmicDebtNo.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+
+#include <QAccessible>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyControlHasAName_data();
+    void everyControlHasAName();
+    void readingBoxAnnouncesTheReading();
+};
+
+namespace {
+
+using ScreenFactory = std::function<std::unique_ptr<QWidget>(platform::Platform&)>;
+
+// Names of focusable controls and link labels that a screen reader would find nameless.
+QStringList Nameless(QAccessibleInterface* node) {
+    QStringList missing;
+    if (!node)
+        return missing;
+    auto* widget = qobject_cast<QWidget*>(node->object());
+    const bool reachable = widget && (widget->focusPolicy() & Qt::TabFocus);
+    const bool link = qobject_cast<platform::LinkLabel*>(node->object()) != nullptr;
+    if ((reachable || link) && node->text(QAccessible::Name).trimmed().isEmpty())
+        missing << widget->objectName() + "(" + widget->metaObject()->className() + ")";
+    for (int i = 0; i < node->childCount(); ++i)
+        missing << Nameless(node->child(i));
+    return missing;
+}
+
+} // namespace
+
+void AccessibilityTest::everyControlHasAName_data() {
+    QTest::addColumn<ScreenFactory>("make");
+    QTest::newRow("frmMain") << ScreenFactory([](platform::Platform& p) {
+        auto screen = std::make_unique<ui::frmMain>(p);
+        screen->Form_Load();
+        return std::unique_ptr<QWidget>(std::move(screen));
+    });
+    QTest::newRow("frmKarmicDebtNo") << ScreenFactory([](platform::Platform& p) {
+        return std::unique_ptr<QWidget>(std::make_unique<ui::frmKarmicDebtNo>(p));
+    });
+    QTest::newRow("frmAbout") << ScreenFactory([](platform::Platform& p) {
+        return std::unique_ptr<QWidget>(std::make_unique<ui::frmAbout>(p));
+    });
+    QTest::newRow("frmNagScreen2") << ScreenFactory([](platform::Platform& p) {
+        auto screen = std::make_unique<web::frmNagScreen2>(p);
+        screen->Form_Load();
+        return std::unique_ptr<QWidget>(std::move(screen));
+    });
+}
+
+void AccessibilityTest::everyControlHasAName() {
+    QFETCH(ScreenFactory, make);
+    testing::FakePlatform fake;
+    const auto screen = make(fake);
+    screen->show();
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(screen.get());
+    QVERIFY(root);
+    QVERIFY(root->childCount() > 0);
+    const QStringList missing = Nameless(root);
+    QVERIFY2(missing.isEmpty(), qPrintable("nameless: " + missing.join(", ")));
+}
+
+void AccessibilityTest::readingBoxAnnouncesTheReading() {
+    testing::FakePlatform fake;
+    ui::frmKarmicDebtNo screen(fake);
+    screen.ShowReading(QString::fromStdU16String(engine::ComposeReading(14)));
+    auto* display = screen.findChild<QPlainTextEdit*>("txtDisplay");
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(display);
+    QVERIFY(box->text(QAccessible::Description).startsWith("Karmic Debt Number: 14"));
+    QVERIFY(box->textInterface());
+    QVERIFY(box->textInterface()->text(0, 22).startsWith("Karmic Debt Number: 14"));
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_Accessibility.moc"

@@ -6,18 +6,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QSvgRenderer>
 
 namespace platform {
 
-namespace {
-
-QString IconPath() {
-    resources::Initialize();
-    return QString::fromLatin1(resources::ApplicationIconPath);
-}
-
-} // namespace
 
 int Px(int twips) {
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
@@ -99,17 +90,16 @@ QString CaptionText(const QString& caption) {
     return text;
 }
 
-QPixmap ApplicationPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(IconPath());
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+QIcon ApplicationIcon() {
+    resources::Initialize();
+    QIcon icon;
+    for (int size : resources::ApplicationIconSizes)
+        icon.addFile(resources::ApplicationIconPath(size), QSize(size, size));
+    return icon;
 }
 
-QIcon ApplicationIcon() {
-    return QIcon(IconPath());
+QPixmap ApplicationPixmap(int size) {
+    return ApplicationIcon().pixmap(size, size);
 }
 
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect) {

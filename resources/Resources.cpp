@@ -2,14 +2,10 @@
 
 #include <QtCore/qresource.h>
 
-static void InitializeImages() {
-    Q_INIT_RESOURCE(nuvra);
-}
+static void InitializeImages() { Q_INIT_RESOURCE(nuvra); }
 
 namespace resources {
 
-void Initialize() {
-    InitializeImages();
-}
+void Initialize() { InitializeImages(); }
 
 } // namespace resources

@@ -16,7 +16,7 @@ app_id=example.calvora.NuvraKarmicDebtNumber
 [[ $(dpkg-deb -f "$deb" Package) == nuvra-karmic-debt-number ]] || fail "package name"
 [[ $(dpkg-deb -f "$deb" Version) == 1.90 ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libc6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     [[ $depends == *"$library ("* ]] || fail "Depends lacks $library: $depends"
 done
 

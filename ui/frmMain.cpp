@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace ui {
 
@@ -42,6 +43,7 @@ QLineEdit* MakeNameBox(QWidget* parent, const char* name, QRect rect) {
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
     box->setFont(Verdana(8.25));
+    box->setMaxLength(std::numeric_limits<int>::max()); // names have no length limit
     return box;
 }
 

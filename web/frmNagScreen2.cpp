@@ -15,6 +15,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace web {
 
@@ -47,6 +48,7 @@ QLineEdit* MakeReferralBox(QWidget* frame, const char* name, const QString& plac
     box->setObjectName(QLatin1String(name));
     box->setGeometry(rect);
     box->setFont(Verdana(8.25));
+    box->setMaxLength(std::numeric_limits<int>::max()); // no box has a length limit
     return box;
 }
 

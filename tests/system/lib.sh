@@ -42,12 +42,12 @@ start_display() {
 }
 
 # start_program NAME: starts the program in the background; its exit status, when it
-# ends, goes to $work_dir/NAME.status.
+# ends, goes to $work_dir/NAME.status. PROGRAM_PATH, when set, is the program's PATH.
 start_program() {
     local name=$1
     (
         set +e
-        "$PROGRAM" >"$work_dir/$name.log" 2>&1 &
+        env PATH="${PROGRAM_PATH:-$PATH}" "$PROGRAM" >"$work_dir/$name.log" 2>&1 &
         echo $! >"$work_dir/$name.pid"
         wait $!
         echo $? >"$work_dir/$name.status"
@@ -103,4 +103,26 @@ press_keys() {
     shift
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
     xdotool key --clearmodifiers "$@"
+}
+
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
+
+# Copies the reading with the keyboard alone (the mouse would empty the clipboard) and
+# prints its first line.
+first_line_of_reading() {
+    local window=$1
+    press_keys "$window" Tab ctrl+a ctrl+c
+    sleep 0.3
+    clipboard | head -n1
+}
+
+# Types ED KAY into the main screen, asks for the reading and prints its first line; the
+# program is left on the result screen.
+reading_for_ed_kay() {
+    local main result
+    main=$(wait_for_window "$MAIN_TITLE") || fail "no main screen"
+    press_keys "$main" e d Tab Tab k a y alt+n
+    sleep 1
+    result=$(wait_for_window "$MAIN_TITLE") || fail "no result screen"
+    first_line_of_reading "$result"
 }

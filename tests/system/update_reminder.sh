@@ -59,17 +59,4 @@ for locale in en_US.UTF-8 de_DE.UTF-8; do
 done
 unset LANG LC_ALL
 
-# A damaged store never stops the program nor brings up a message.
-fresh_store garbage
-mkdir -p "$XDG_CONFIG_HOME/Calvora"
-head -c 4096 /dev/urandom >"$XDG_CONFIG_HOME/Calvora/NuvraKarmicDebtNumber.conf"
-start_program garbage
-expect_main_without_question "garbage settings file"
-kill_program garbage
-
-fresh_store directory
-mkdir -p "$XDG_CONFIG_HOME/Calvora/NuvraKarmicDebtNumber.conf"
-start_program directory
-expect_main_without_question "settings file that is a directory"
-kill_program directory
 echo "update reminder: all checks passed"

@@ -4,16 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 start_display
 
-clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
-
-# Copies the reading with the keyboard alone and prints its first line.
-first_line_of_reading() {
-    local window=$1
-    press_keys "$window" Tab ctrl+a ctrl+c
-    sleep 0.3
-    clipboard | head -n1
-}
-
 window_width() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'; }
 
 start_program road

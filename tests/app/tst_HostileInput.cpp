@@ -1,0 +1,129 @@
+// Huge and strange input through the real screens: nothing crashes, every name gives a
+// reading, and what the user typed is still there after Back.
+
+#include "FakePlatform.h"
+#include "Lifecycle.h"
+#include "frmKarmicDebtNo.h"
+#include "frmMain.h"
+#include "frmNagScreen2.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using testing::FakePlatform;
+
+class HostileInputTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void millionCharacterNameIsPasted();
+    void strangeNamesGiveAReadingAndSurviveBack_data();
+    void strangeNamesGiveAReadingAndSurviveBack();
+    void hugeReferralOpensOneUrl();
+
+private:
+    QLineEdit* nameBox(const char* name) {
+        return lifecycle->Main()->findChild<QLineEdit*>(QLatin1String(name));
+    }
+    QString reading() {
+        return lifecycle->Result()->findChild<QPlainTextEdit*>("txtDisplay")->toPlainText();
+    }
+    void next() { lifecycle->Main()->cmdNext_Click(); }
+    void back() { lifecycle->Result()->findChild<QPushButton*>("cmdback")->click(); }
+
+    std::unique_ptr<FakePlatform> fake;
+    std::unique_ptr<app::Lifecycle> lifecycle;
+};
+
+void HostileInputTest::init() {
+    fake = std::make_unique<FakePlatform>();
+    lifecycle = std::make_unique<app::Lifecycle>(*fake);
+    lifecycle->Startup();
+}
+
+void HostileInputTest::cleanup() {
+    lifecycle.reset();
+    fake.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void HostileInputTest::millionCharacterNameIsPasted() {
+    const QString huge(1'000'000, QLatin1Char('Z'));
+    QApplication::clipboard()->setText(huge);
+    if (QApplication::clipboard()->text().size() != huge.size())
+        QSKIP("this platform has no clipboard");
+    QLineEdit* first = nameBox("txtFirstName");
+    first->setFocus();
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+    nameBox("txtLastName")->setText("KAY");
+    next();
+    QApplication::processEvents();
+    qInfo("paste, Next and the reading took %lld ms", clock.elapsed());
+
+    QCOMPARE(first->text().size(), huge.size());
+    QVERIFY(reading().startsWith("Karmic Debt Number: 0")); // 8,000,009 is no debt
+    back();
+    QCOMPARE(nameBox("txtFirstName")->text().size(), huge.size());
+}
+
+void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("header");
+
+    QTest::newRow("tabs") << "ED\t"
+                          << "13";
+    QTest::newRow("line breaks") << "ED\r\n\n"
+                                 << "13";
+    QTest::newRow("right-to-left") << QString::fromUtf8("ED דוד محمد") << "13";
+    QTest::newRow("emoji") << QString::fromUtf8("ED 🙂👩‍👩‍👧") << "13";
+    QTest::newRow("combining marks") << QString::fromUtf8("E\u0301D\u0308") << "13";
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "ED"
+                                    << "13";
+    QTest::newRow("control characters") << QString::fromUtf8("ED\x01\x7f") << "13";
+}
+
+void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack() {
+    QFETCH(QString, first);
+    QFETCH(QString, header);
+    nameBox("txtFirstName")->setText(first);
+    nameBox("txtLastName")->setText("KAY");
+    const QString typed = nameBox("txtFirstName")->text();
+    next();
+    QVERIFY(reading().startsWith("Karmic Debt Number: " + header + "\n"));
+    back();
+    QCOMPARE(nameBox("txtFirstName")->text(), typed);
+    QCOMPARE(nameBox("txtLastName")->text(), QStringLiteral("KAY"));
+}
+
+void HostileInputTest::hugeReferralOpensOneUrl() {
+    lifecycle->Main()->findChild<QAction*>("mnuExit")->trigger();
+    web::frmNagScreen2* farewell = lifecycle->Farewell();
+    const auto set = [&](const char* name, const QString& text) {
+        farewell->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
+    };
+    set("txtName", "Ann");
+    set("txtEmail", "ann@example.org");
+    set("txtFriendName", "Bob");
+    set("txtFriendEmail", "bob@example.org");
+    const QString message(100'000, QLatin1Char('m'));
+    farewell->findChild<QPlainTextEdit*>("txtMessage")->setPlainText(message);
+    farewell->findChild<QPushButton*>("cmdSubmit")->click();
+    QCOMPARE(fake->openedUrls.size(), 1);
+    QVERIFY(fake->openedUrls[0].contains("&taf3=" + message + "&taf4=Bob"));
+}
+
+QTEST_MAIN(HostileInputTest)
+#include "tst_HostileInput.moc"

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# A damaged environment, case by case: the program starts, its screens work, nothing
+# crashes, and no message appears that the user could not act on.
+source "$(dirname "$0")/lib.sh"
+start_display
+base_config=$XDG_CONFIG_HOME
+base_path=$PATH
+case_number=0
+
+# Starts the program in the environment as the case left it, checks that it starts without
+# a message and gives ED KAY's reading, then ends it.
+expect_working() {
+    local what=$1 name line
+    case_number=$((case_number + 1))
+    name="case$case_number"
+    start_program "$name"
+    wait_for_window "$MAIN_TITLE" >/dev/null || fail "$what: no main screen ($(program_log "$name"))"
+    sleep 0.3
+    [[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "$what: a message appeared"
+    line=$(reading_for_ed_kay)
+    [[ $line == "Karmic Debt Number: 13"* ]] || fail "$what: the reading began '$line'"
+    [[ -z $(program_status "$name") ]] || fail "$what: the program ended"
+    kill_program "$name"
+    echo "ok: $what"
+}
+
+# Settings store.
+store_case() {
+    export XDG_CONFIG_HOME="$work_dir/config-$1"
+    mkdir -p "$XDG_CONFIG_HOME/Calvora"
+    store="$XDG_CONFIG_HOME/Calvora/NuvraKarmicDebtNumber.conf"
+}
+store_case empty
+: >"$store"
+expect_working "empty settings file"
+store_case garbage
+head -c 65536 /dev/urandom >"$store"
+expect_working "settings file full of garbage"
+store_case directory
+mkdir -p "$store"
+expect_working "settings file that is a directory"
+store_case unwritable
+rm -rf "$XDG_CONFIG_HOME/Calvora"
+echo "not a folder" >"$XDG_CONFIG_HOME/Calvora" # the store can be neither read nor made
+expect_working "settings folder that cannot be created"
+export XDG_CONFIG_HOME=$base_config
+
+# Runtime directory.
+saved_runtime=$XDG_RUNTIME_DIR
+unset XDG_RUNTIME_DIR
+expect_working "no XDG_RUNTIME_DIR"
+export XDG_RUNTIME_DIR="$work_dir/not-a-directory"
+echo "file" >"$XDG_RUNTIME_DIR"
+expect_working "XDG_RUNTIME_DIR that is a file"
+export XDG_RUNTIME_DIR="$work_dir/shared-runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 1777 "$XDG_RUNTIME_DIR"
+expect_working "XDG_RUNTIME_DIR that others may write to"
+export XDG_RUNTIME_DIR=$saved_runtime
+
+# The browser: missing, hanging, failing. A link is opened first, then the screens must
+# still answer.
+browser_case() {
+    local what=$1 name line main
+    case_number=$((case_number + 1))
+    name="case$case_number"
+    start_program "$name"
+    main=$(wait_for_window "$MAIN_TITLE") || fail "$what: no main screen"
+    press_keys "$main" alt+h o # Help > Online Help
+    sleep 1
+    [[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "$what: a message appeared"
+    line=$(reading_for_ed_kay)
+    [[ $line == "Karmic Debt Number: 13"* ]] || fail "$what: after the link the reading began '$line'"
+    kill_program "$name"
+    echo "ok: $what"
+}
+mkdir -p "$work_dir/empty-bin" "$work_dir/hang-bin" "$work_dir/fail-bin"
+export PROGRAM_PATH="$work_dir/empty-bin" BROWSER=
+browser_case "no xdg-open and no browser"
+printf '#!/bin/sh\nexec sleep 600\n' >"$work_dir/hang-bin/xdg-open"
+printf '#!/bin/sh\necho broken >&2\nexit 3\n' >"$work_dir/fail-bin/xdg-open"
+chmod +x "$work_dir/hang-bin/xdg-open" "$work_dir/fail-bin/xdg-open"
+export PROGRAM_PATH="$work_dir/hang-bin:$base_path"
+browser_case "xdg-open that hangs"
+export PROGRAM_PATH="$work_dir/fail-bin:$base_path"
+browser_case "xdg-open that fails"
+unset PROGRAM_PATH BROWSER
+pkill -f "sleep 600" 2>/dev/null || true
+
+# The clipboard: text another program owns stays when the mouse crosses the reading.
+case_number=$((case_number + 1))
+start_program clipboard_case
+line=$(reading_for_ed_kay)
+echo -n "copied elsewhere" | xclip -i -selection clipboard
+result=$(wait_for_window "$MAIN_TITLE")
+eval "$(xdotool getwindowgeometry --shell "$result")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1
+xdotool mousemove $((X + WIDTH / 2 + 7)) $((Y + HEIGHT / 3))
+sleep 0.3
+[[ $(clipboard) == "copied elsewhere" ]] || fail "the program emptied another program's clipboard"
+[[ -z $(program_status clipboard_case) ]] || fail "the program ended"
+kill_program clipboard_case
+echo "damaged environment: all checks passed"

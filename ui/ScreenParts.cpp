@@ -1,10 +1,14 @@
 #include "ScreenParts.h"
 
+#include "OpenPage.h"
+
 namespace ui {
 
 using platform::LinkLabel;
 using platform::TwipsRect;
 using platform::Verdana;
+using web::OpenPage;
+using web::PageKey;
 
 namespace {
 
@@ -25,15 +29,18 @@ const QColor BrandBlue{0, 0, 255};
 
 } // namespace
 
-ForumBanner MakeForumBanner(QWidget* screen, QRect frame, QRect label) {
+ForumBanner MakeForumBanner(QWidget* screen, platform::Platform& platform, QRect frame,
+                            QRect label) {
     ForumBanner banner;
     banner.Frame2 = MakeFrame(screen, "Frame2", QString(), frame);
     banner.Label61 = MakeLinkLabel(banner.Frame2, "Label61", ForumText, label,
                                    Verdana(9, false, true), Qt::white);
+    QObject::connect(banner.Label61, &LinkLabel::clicked, screen,
+                     [&platform] { OpenPage(platform, PageKey::HomePage); });
     return banner;
 }
 
-BrandBanner MakeBrandBanner(QWidget* screen, QRect frame) {
+BrandBanner MakeBrandBanner(QWidget* screen, platform::Platform& platform, QRect frame) {
     BrandBanner banner;
     banner.fraFullBrand = MakeFrame(screen, "fraFullBrand", QString(), frame);
     const QFont font = Verdana(8.25, true, true);
@@ -50,6 +57,10 @@ BrandBanner MakeBrandBanner(QWidget* screen, QRect frame) {
         label->setAutoFillBackground(true);
     }
     banner.lblFullBrand->raise();
+    QObject::connect(banner.lblCobrand, &LinkLabel::clicked, screen,
+                     [&platform] { OpenPage(platform, PageKey::CoBrand); });
+    QObject::connect(banner.lblFullBrand, &LinkLabel::clicked, screen,
+                     [&platform] { OpenPage(platform, PageKey::FullyBranded); });
     return banner;
 }
 

@@ -3,6 +3,10 @@
 
 #include "Windowing.h"
 
+namespace platform {
+class Platform;
+}
+
 namespace ui {
 
 using platform::MakeButton;
@@ -10,19 +14,21 @@ using platform::MakeFrame;
 using platform::MakeLabel;
 using platform::MakeLinkLabel;
 
-// The forum banner: a frame holding one white link label that opens the home page.
+// The forum banner: a frame holding one white link label; Label61 opens the home page.
 struct ForumBanner {
     QGroupBox* Frame2;
     platform::LinkLabel* Label61;
 };
-ForumBanner MakeForumBanner(QWidget* screen, QRect frame, QRect label);
+ForumBanner MakeForumBanner(QWidget* screen, platform::Platform& platform, QRect frame,
+                            QRect label);
 
-// Two link labels on the same spot; whichever is in front is the one seen.
+// Two link labels on the same spot; whichever is in front is the one seen. lblCobrand
+// opens the co-branding offer, lblFullBrand the full-branding one.
 struct BrandBanner {
     QGroupBox* fraFullBrand;
     platform::LinkLabel* lblCobrand;
     platform::LinkLabel* lblFullBrand;
 };
-BrandBanner MakeBrandBanner(QWidget* screen, QRect frame);
+BrandBanner MakeBrandBanner(QWidget* screen, platform::Platform& platform, QRect frame);
 
 } // namespace ui

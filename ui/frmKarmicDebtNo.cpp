@@ -1,6 +1,5 @@
 #include "frmKarmicDebtNo.h"
 
-#include "OpenPage.h"
 #include "Platform.h"
 #include "Product.h"
 
@@ -12,8 +11,6 @@ namespace ui {
 
 using platform::TwipsRect;
 using platform::Verdana;
-using web::OpenPage;
-using web::PageKey;
 
 namespace {
 
@@ -27,8 +24,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     platform::ApplyScreenLook(this, platform::ScreenTitle);
     platform::MakeFixedWindow(this, platform::TwipsSize(6405, 5130));
 
-    const ForumBanner forum =
-        MakeForumBanner(this, TwipsRect(60, 0, 6300, 615), TwipsRect(120, 135, 6120, 585));
+    MakeForumBanner(this, platform_, TwipsRect(60, 0, 6300, 615), TwipsRect(120, 135, 6120, 585));
 
     txtDisplay_ = new QPlainTextEdit(this);
     txtDisplay_->setObjectName(QStringLiteral("txtDisplay"));
@@ -46,7 +42,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
 
     cmdback_ = MakeButton(this, "cmdback", "&Back", TwipsRect(5250, 3780, 1095, 375));
 
-    const BrandBanner brand = MakeBrandBanner(this, TwipsRect(60, 4200, 6300, 855));
+    MakeBrandBanner(this, platform_, TwipsRect(60, 4200, 6300, 855));
 
     QWidget::setTabOrder(cmdback_, txtDisplay_);
     cmdback_->setFocus();
@@ -54,11 +50,6 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     connect(cmdback_, &QPushButton::clicked, this, &frmKarmicDebtNo::cmdback_Click);
     connect(txtDisplay_, &QPlainTextEdit::textChanged, this,
             &frmKarmicDebtNo::txtDisplay_ClipboardGuard);
-    connect(forum.Label61, &platform::LinkLabel::clicked, this, &frmKarmicDebtNo::Label61_Click);
-    connect(brand.lblCobrand, &platform::LinkLabel::clicked, this,
-            &frmKarmicDebtNo::lblCobrand_Click);
-    connect(brand.lblFullBrand, &platform::LinkLabel::clicked, this,
-            &frmKarmicDebtNo::lblFullBrand_Click);
 }
 
 void frmKarmicDebtNo::ShowReading(const QString& reading) {
@@ -83,16 +74,6 @@ void frmKarmicDebtNo::cmdback_Click() {
 
 void frmKarmicDebtNo::Form_Unload() {
     emit exitRequested();
-}
-
-void frmKarmicDebtNo::Label61_Click() {
-    OpenPage(platform_, PageKey::HomePage);
-}
-void frmKarmicDebtNo::lblCobrand_Click() {
-    OpenPage(platform_, PageKey::CoBrand);
-}
-void frmKarmicDebtNo::lblFullBrand_Click() {
-    OpenPage(platform_, PageKey::FullyBranded);
 }
 
 // Only what this program put on the clipboard is emptied: text the user copied in

@@ -28,9 +28,6 @@ public:
 
 public slots:
     void cmdback_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
 
 signals:
     void backRequested();

@@ -80,7 +80,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
 }
 
 void frmMain::BuildControls(QWidget* client) {
-    forum_ = MakeForumBanner(client, TwipsRect(80, 0, 6255, 615), TwipsRect(50, 140, 6120, 585));
+    MakeForumBanner(client, platform_, TwipsRect(80, 0, 6255, 615), TwipsRect(50, 140, 6120, 585));
 
     auto* fraName = MakeFrame(client, "fraName",
                               "Please Fill In The Below Details:", TwipsRect(80, 720, 6255, 1605));
@@ -104,7 +104,7 @@ void frmMain::BuildControls(QWidget* client) {
     cboYear_ = MakeList(fraBirthDay, "cboYear", TwipsRect(2800, 210, 975, 315));
     cmdNext_ = MakeButton(fraBirthDay, "cmdNext", "&Next", TwipsRect(3960, 210, 1965, 315));
 
-    brand_ = MakeBrandBanner(client, TwipsRect(80, 2400, 6255, 855));
+    brand_ = MakeBrandBanner(client, platform_, TwipsRect(80, 2400, 6255, 855));
 
     // Never seen, and out of the Tab order, but its access key still reaches the exit.
     cmdExit_ = MakeButton(client, "cmdExit", "E&xit", TwipsRect(6600, 3600, 1095, 375));
@@ -130,9 +130,6 @@ void frmMain::BuildControls(QWidget* client) {
 
     connect(cmdNext_, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-    connect(forum_.Label61, &platform::LinkLabel::clicked, this, &frmMain::Label61_Click);
-    connect(brand_.lblCobrand, &platform::LinkLabel::clicked, this, &frmMain::lblCobrand_Click);
-    connect(brand_.lblFullBrand, &platform::LinkLabel::clicked, this, &frmMain::lblFullBrand_Click);
 }
 
 void frmMain::BuildMenus() {
@@ -264,16 +261,6 @@ void frmMain::mnuDonate_Click() {
 void frmMain::mkmoney_Click() {
     OpenPage(platform_, PageKey::FullyBranded);
 }
-void frmMain::Label61_Click() {
-    OpenPage(platform_, PageKey::HomePage);
-}
-void frmMain::lblCobrand_Click() {
-    OpenPage(platform_, PageKey::CoBrand);
-}
-void frmMain::lblFullBrand_Click() {
-    OpenPage(platform_, PageKey::FullyBranded);
-}
-
 void frmMain::mnuAbout_Click() {
     frmAbout about(platform_, this);
     about.exec();

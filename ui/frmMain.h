@@ -47,9 +47,6 @@ public slots:
     void mnuAbout_Click();
     void mnuDonate_Click();
     void mkmoney_Click();
-    void Label61_Click();
-    void lblCobrand_Click();
-    void lblFullBrand_Click();
 
 signals:
     // First step of Form_Load, before the lists are filled: the update reminder's moment.
@@ -80,7 +77,6 @@ private:
     QComboBox* cboYear_ = nullptr;
     QPushButton* cmdNext_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
-    ForumBanner forum_{};
     BrandBanner brand_{};
 };
 

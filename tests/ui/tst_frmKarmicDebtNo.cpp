@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "KarmicDebt.h"
 #include "OpenPage.h"
+#include "ScreenTesting.h"
 #include "frmKarmicDebtNo.h"
 
 #include <QApplication>
@@ -45,9 +46,7 @@ private:
 void frmKarmicDebtNoTest::init() {
     fake = std::make_unique<FakePlatform>();
     screen = std::make_unique<frmKarmicDebtNo>(*fake);
-    screen->show();
-    QApplication::setActiveWindow(screen.get());
-    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+    QVERIFY(testing::ShowActive(screen.get()));
 }
 
 void frmKarmicDebtNoTest::cleanup() {

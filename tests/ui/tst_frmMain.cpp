@@ -3,6 +3,7 @@
 #include "FakePlatform.h"
 #include "OpenPage.h"
 #include "Product.h"
+#include "ScreenTesting.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 
@@ -51,10 +52,7 @@ private slots:
 
 private:
     template <typename T> T* child(const char* name) {
-        T* found = screen->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return testing::Child<T>(screen.get(), name);
     }
     void typeNames(const QString& first, const QString& last);
     QWidget* brandInFront();
@@ -67,9 +65,7 @@ void frmMainTest::init() {
     fake = std::make_unique<FakePlatform>();
     screen = std::make_unique<frmMain>(*fake);
     screen->Form_Load();
-    screen->show();
-    QApplication::setActiveWindow(screen.get());
-    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+    QVERIFY(testing::ShowActive(screen.get()));
 }
 
 void frmMainTest::cleanup() {

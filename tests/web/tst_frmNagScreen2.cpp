@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "OpenPage.h"
+#include "ScreenTesting.h"
 #include "frmNagScreen2.h"
 
 #include <QApplication>
@@ -42,10 +43,7 @@ private slots:
 
 private:
     template <typename T> T* child(const char* name) {
-        T* found = screen->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return testing::Child<T>(screen.get(), name);
     }
     QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     void submit() { QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton); }
@@ -59,9 +57,7 @@ void frmNagScreen2Test::init() {
     fake->randoms = {0.3};
     screen = std::make_unique<frmNagScreen2>(*fake);
     screen->Form_Load();
-    screen->show();
-    QApplication::setActiveWindow(screen.get());
-    QVERIFY(QTest::qWaitForWindowActive(screen.get()));
+    QVERIFY(testing::ShowActive(screen.get()));
 }
 
 void frmNagScreen2Test::cleanup() {

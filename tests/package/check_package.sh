@@ -46,4 +46,10 @@ for size in 16 48 256; do
     file "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" |
         grep -q "PNG image data, $size x $size" || fail "the ${size}px icon is not ${size}x${size}"
 done
+# Every dependency can be met from the configured archives (a simulation; nothing is
+# installed).
+if [[ $(id -u) -eq 0 ]]; then
+    apt-get install --simulate -qq "$deb" >"$work/simulate.log" 2>&1 ||
+        { cat "$work/simulate.log"; fail "apt-get could not install the package"; }
+fi
 echo "package: all checks passed"

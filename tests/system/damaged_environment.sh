@@ -39,6 +39,14 @@ expect_working "settings file full of garbage"
 store_case directory
 mkdir -p "$store"
 expect_working "settings file that is a directory"
+if [[ $(id -u) -ne 0 ]]; then # permissions do not bind root
+    store_case unreadable
+    echo "[Settings]" >"$store" && chmod 000 "$store"
+    expect_working "settings file that cannot be read"
+    store_case readonly
+    echo "[Settings]" >"$store" && chmod 444 "$store"
+    expect_working "settings file that cannot be written"
+fi
 store_case unwritable
 rm -rf "$XDG_CONFIG_HOME/Calvora"
 echo "not a folder" >"$XDG_CONFIG_HOME/Calvora" # the store can be neither read nor made
@@ -85,6 +93,21 @@ export PROGRAM_PATH="$work_dir/fail-bin:$base_path"
 browser_case "xdg-open that fails"
 unset PROGRAM_PATH BROWSER
 pkill -f "sleep 600" 2>/dev/null || true
+
+# The clipboard without an owner: the mouse crosses the reading and nothing happens.
+start_program no_owner
+main=$(wait_for_window "$MAIN_TITLE") || fail "no main screen"
+press_keys "$main" e d Tab Tab k a y alt+n
+sleep 1
+result=$(wait_for_window "$MAIN_TITLE")
+eval "$(xdotool getwindowgeometry --shell "$result")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1
+xdotool mousemove $((X + WIDTH / 2 + 7)) $((Y + HEIGHT / 3))
+sleep 0.3
+[[ -z $(program_status no_owner) ]] || fail "the program ended on a clipboard without owner"
+[[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "a message appeared"
+kill_program no_owner
+echo "ok: clipboard without an owner"
 
 # The clipboard: text another program owns stays when the mouse crosses the reading.
 case_number=$((case_number + 1))

@@ -96,14 +96,7 @@ pkill -f "sleep 600" 2>/dev/null || true
 
 # The clipboard without an owner: the mouse crosses the reading and nothing happens.
 start_program no_owner
-main=$(wait_for_window "$MAIN_TITLE") || fail "no main screen"
-press_keys "$main" e d Tab Tab k a y alt+n
-sleep 1
-result=$(wait_for_window "$MAIN_TITLE")
-eval "$(xdotool getwindowgeometry --shell "$result")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1
-xdotool mousemove $((X + WIDTH / 2 + 7)) $((Y + HEIGHT / 3))
-sleep 0.3
+mouse_over_reading "$(show_reading_for_ed_kay)" click
 [[ -z $(program_status no_owner) ]] || fail "the program ended on a clipboard without owner"
 [[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "a message appeared"
 kill_program no_owner
@@ -114,11 +107,7 @@ case_number=$((case_number + 1))
 start_program clipboard_case
 line=$(reading_for_ed_kay)
 echo -n "copied elsewhere" | xclip -i -selection clipboard
-result=$(wait_for_window "$MAIN_TITLE")
-eval "$(xdotool getwindowgeometry --shell "$result")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click 1
-xdotool mousemove $((X + WIDTH / 2 + 7)) $((Y + HEIGHT / 3))
-sleep 0.3
+mouse_over_reading "$(wait_for_window "$MAIN_TITLE")" click
 [[ $(clipboard) == "copied elsewhere" ]] || fail "the program emptied another program's clipboard"
 [[ -z $(program_status clipboard_case) ]] || fail "the program ended"
 kill_program clipboard_case

@@ -116,13 +116,24 @@ first_line_of_reading() {
     clipboard | head -n1
 }
 
-# Types ED KAY into the main screen, asks for the reading and prints its first line; the
-# program is left on the result screen.
-reading_for_ed_kay() {
-    local main result
+# Types ED KAY into the main screen, asks for the reading and prints the result screen's
+# window.
+show_reading_for_ed_kay() {
+    local main
     main=$(wait_for_window "$MAIN_TITLE") || fail "no main screen"
     press_keys "$main" e d Tab Tab k a y alt+n
     sleep 1
-    result=$(wait_for_window "$MAIN_TITLE") || fail "no result screen"
-    first_line_of_reading "$result"
+    wait_for_window "$MAIN_TITLE" || fail "no result screen"
+}
+
+# The same, printing the reading's first line; the program is left on the result screen.
+reading_for_ed_kay() { first_line_of_reading "$(show_reading_for_ed_kay)"; }
+
+# Moves the mouse across the reading box of the result screen, clicking in it when asked.
+mouse_over_reading() {
+    local window=$1 click=${2:-}
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) ${click:+click 1}
+    xdotool mousemove $((X + WIDTH / 2 + 7)) $((Y + HEIGHT / 3))
+    sleep 0.3
 }

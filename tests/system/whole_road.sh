@@ -18,9 +18,7 @@ line=$(first_line_of_reading "$result")
 [[ $line == "Karmic Debt Number: 13"* ]] || fail "the reading begins '$line'"
 
 # The reading does not stay on the clipboard once the mouse moves over it.
-eval "$(xdotool getwindowgeometry --shell "$result")"
-xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) mousemove $((X + WIDTH / 2 + 5)) $((Y + HEIGHT / 3))
-sleep 0.3
+mouse_over_reading "$result"
 [[ -z $(clipboard) ]] || fail "the reading stayed on the clipboard"
 
 press_keys "$result" alt+b

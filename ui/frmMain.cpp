@@ -53,6 +53,7 @@ QComboBox* MakeList(QWidget* parent, const char* name, QRect rect) {
     list->setGeometry(rect);
     list->setFont(Verdana(8.25));
     list->setEditable(false);
+    platform::SetFaceColour(list, platform::ScreenBackground, Qt::white);
     return list;
 }
 

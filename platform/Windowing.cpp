@@ -9,7 +9,6 @@
 
 namespace platform {
 
-
 int Px(int twips) {
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
@@ -62,13 +61,7 @@ void ApplyScreenLook(QWidget* screen, const QString& title) {
     screen->setWindowIcon(ApplicationIcon());
 }
 
-void MakeFixedWindow(QWidget* window, const QSize& clientSize) {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
-    if (clientSize.isValid())
-        window->setFixedSize(clientSize);
-}
+namespace {
 
 void CentreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
@@ -77,6 +70,35 @@ void CentreOnScreen(QWidget* window) {
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+// Centres its window when it is first shown, then leaves.
+class CentreOnFirstShow : public QObject {
+public:
+    explicit CentreOnFirstShow(QWidget* window) : QObject(window) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            CentreOnScreen(static_cast<QWidget*>(watched));
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void MakeFixedWindow(QWidget* window, const QSize& clientSize) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint);
+    if (clientSize.isValid())
+        window->setFixedSize(clientSize);
+    new CentreOnFirstShow(window);
 }
 
 QString CaptionText(const QString& caption) {

@@ -30,10 +30,10 @@ void ApplyScreenLook(QWidget* screen, const QString& title);
 void SetTextColour(QWidget* widget, const QColor& colour);
 void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text);
 
-// Title and close button only, so the fixed size cannot be minimised or maximised. An
-// invalid size leaves the size to the window's layout.
+// Title and close button only, so the fixed size cannot be minimised or maximised, and
+// centred on the screen the first time it is shown. An invalid size leaves the size to
+// the window's layout.
 void MakeFixedWindow(QWidget* window, const QSize& clientSize);
-void CentreOnScreen(QWidget* window);
 
 // A caption's access-key markers turned into the text a label shows: "&&" is one "&".
 QString CaptionText(const QString& caption);

@@ -84,9 +84,4 @@ void frmAbout::lblCoBrand_Click() {
     OpenPage(platform_, PageKey::FullyBranded);
 }
 
-void frmAbout::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    platform::CentreOnScreen(this);
-}
-
 } // namespace ui

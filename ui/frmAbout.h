@@ -21,9 +21,6 @@ public slots:
     void lblHomePage_Click();
     void lblCoBrand_Click();
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     platform::Platform& platform_;
 };

@@ -104,7 +104,6 @@ void frmKarmicDebtNo::closeEvent(QCloseEvent* event) {
 
 void frmKarmicDebtNo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    platform::CentreOnScreen(this);
     cmdback_->setFocus();
 }
 

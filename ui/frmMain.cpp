@@ -312,12 +312,4 @@ void frmMain::closeEvent(QCloseEvent* event) {
     Form_Unload();
 }
 
-void frmMain::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        platform::CentreOnScreen(this);
-    }
-}
-
 } // namespace ui

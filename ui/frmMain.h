@@ -59,7 +59,6 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls(QWidget* client);
@@ -67,7 +66,6 @@ private:
     void Refuse(const QString& message, QWidget* focusTarget);
 
     platform::Platform& platform_;
-    bool centred_ = false;
 
     QLineEdit* txtFirstName_ = nullptr;
     QLineEdit* txtMiddleName_ = nullptr;

@@ -311,12 +311,4 @@ void frmNagScreen2::closeEvent(QCloseEvent* event) {
     Form_Unload();
 }
 
-void frmNagScreen2::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!centred_) {
-        centred_ = true;
-        platform::CentreOnScreen(this);
-    }
-}
-
 } // namespace web

@@ -40,7 +40,6 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -55,7 +54,6 @@ private:
 
     platform::Platform& platform_;
     modTellAFriend referral_;
-    bool centred_ = false;
 
     QPushButton* cmdClose_ = nullptr;
     QCheckBox* Check1_ = nullptr;

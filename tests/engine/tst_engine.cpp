@@ -168,6 +168,9 @@ void EngineTest::coreNumbers_data() {
     QTest::newRow("names of spaces only") << "   "
                                           << ""
                                           << "  " << 0LL << 0LL << 0LL;
+    QTest::newRow("lower-case y never stands in") << "glyn"
+                                                  << ""
+                                                  << "wyn" << 0LL << 0LL << 0LL;
     QTest::newRow("lower case, digits, signs") << "john"
                                                << "42"
                                                << "o'neil" << 0LL << 0LL << 0LL;

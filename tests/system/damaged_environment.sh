@@ -65,6 +65,26 @@ mkdir -p "$XDG_RUNTIME_DIR" && chmod 1777 "$XDG_RUNTIME_DIR"
 expect_working "XDG_RUNTIME_DIR that others may write to"
 export XDG_RUNTIME_DIR=$saved_runtime
 
+# Every place the lock could go is one that others may write to, and another local user
+# holds a lock of the program's name there: that must not keep the program from starting.
+hostile="$work_dir/hostile"
+mkdir -p "$hostile/tmp/runtime-$(id -un)" "$hostile/cache"
+chmod 1777 "$hostile/tmp/runtime-$(id -un)" "$hostile/cache"
+squat_lock="$hostile/cache/NuvraKarmicDebtNumber.instance.lock"
+(exec 9>"$squat_lock" && flock -n 9 && exec sleep 600) &
+squatter=$!
+background_pids+=("$squatter")
+for _ in $(seq 50); do
+    flock -n "$squat_lock" true 2>/dev/null || break
+    sleep 0.1
+done
+unset XDG_RUNTIME_DIR
+export TMPDIR="$hostile/tmp" XDG_CACHE_HOME="$hostile/cache"
+expect_working "a lock held by another user where others may write"
+unset TMPDIR XDG_CACHE_HOME
+kill "$squatter" 2>/dev/null || true
+export XDG_RUNTIME_DIR=$saved_runtime
+
 # The browser: missing, hanging, failing. A link is opened first, then the screens must
 # still answer.
 browser_case() {

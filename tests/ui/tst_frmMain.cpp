@@ -41,6 +41,8 @@ private slots:
     void keyFilterUpperCasesTypedLetters();
     void pastedTextKeepsItsCase();
     void enterInANameBoxDoesNotStartNext();
+    void tabOrder_data();
+    void tabOrder();
     void nextFromMenuIsTheSameCommand();
     void coBrandFront_data();
     void coBrandFront();
@@ -222,6 +224,8 @@ void frmMainTest::keyFilterUpperCasesTypedLetters_data() {
 
     QTest::newRow("lower-case name") << "john smith"
                                      << "JOHN SMITH";
+    QTest::newRow("every letter a to z") << "abcdefghijklmnopqrstuvwxyz"
+                                         << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     QTest::newRow("signs and digits pass") << "o'neil-3"
                                            << "O'NEIL-3";
     QTest::newRow("capitals stay") << "McRae"
@@ -264,6 +268,25 @@ void frmMainTest::enterInANameBoxDoesNotStartNext() {
     QTest::keyClick(box, Qt::Key_Enter);
     QCOMPARE(next.count(), 0);
     QVERIFY(fake->messages.empty());
+}
+
+void frmMainTest::tabOrder_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    // Names, then the date as it reads: month, day, year; then Next.
+    const char* order[] = {"txtFirstName", "txtMiddleName", "txtLastName", "cboMonth",
+                           "cboDate",      "cboYear",       "cmdNext"};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        QTest::addRow("%s", order[i]) << order[i] << order[i + 1];
+}
+
+void frmMainTest::tabOrder() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    auto* start = child<QWidget>(qPrintable(from));
+    start->setFocus();
+    QTest::keyClick(start, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), to);
 }
 
 void frmMainTest::nextFromMenuIsTheSameCommand() {

@@ -60,13 +60,17 @@ void modTellAFriendTest::valuesComeBackWhole() {
 }
 
 void modTellAFriendTest::missingValues_data() {
-    QTest::addColumn<int>("missing");
+    QTest::addColumn<int>("missing"); // one bit per value, in the order of the form
     QTest::addColumn<QString>("message");
-    QTest::newRow("name") << 0 << "Please Enter Your Name";
-    QTest::newRow("email") << 1 << "Please Enter Your Email";
-    QTest::newRow("message") << 2 << "Please Enter Your Message";
-    QTest::newRow("friend's name") << 3 << "Please Enter Your Friend's Name";
-    QTest::newRow("friend's email") << 4 << "Please Enter Your Friend's Email";
+    QTest::newRow("name") << 0b00001 << "Please Enter Your Name";
+    QTest::newRow("email") << 0b00010 << "Please Enter Your Email";
+    QTest::newRow("message") << 0b00100 << "Please Enter Your Message";
+    QTest::newRow("friend's name") << 0b01000 << "Please Enter Your Friend's Name";
+    QTest::newRow("friend's email") << 0b10000 << "Please Enter Your Friend's Email";
+    // With more than one missing, the earliest in the order speaks.
+    QTest::newRow("name and message") << 0b00101 << "Please Enter Your Name";
+    QTest::newRow("message and friend's name") << 0b01100 << "Please Enter Your Message";
+    QTest::newRow("email and friend's email") << 0b10010 << "Please Enter Your Email";
 }
 
 void modTellAFriendTest::missingValues() {
@@ -78,7 +82,10 @@ void modTellAFriendTest::missingValues() {
         testing::FakePlatform fake;
         web::modTellAFriend referral(fake);
         QString texts[] = {"Ann", "a@b.org", "Hello", "Bob", "c@d.org"};
-        texts[missing] = asPlaceholder ? " " + placeholders[missing] + " " : QString("  ");
+        for (int i = 0; i < 5; ++i) {
+            if (missing & (1 << i))
+                texts[i] = asPlaceholder ? " " + placeholders[i] + " " : QString("  ");
+        }
         referral.Values = {texts[0], texts[1], texts[2], texts[3], texts[4]};
         referral.SubmitReferral();
         QCOMPARE(fake.messages.size(), 1u);

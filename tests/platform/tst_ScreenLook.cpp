@@ -1,0 +1,69 @@
+// The helpers every screen's look relies on: caption texts and the link label's click.
+
+#include "Windowing.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using platform::CaptionText;
+using platform::LinkLabel;
+
+class ScreenLookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionText_data();
+    void captionText();
+    void linkLabelClick_data();
+    void linkLabelClick();
+};
+
+void ScreenLookTest::captionText_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("access key") << "&Next"
+                                << "Next";
+    QTest::newRow("doubled is one ampersand") << "name &&  link"
+                                              << "name &  link";
+    QTest::newRow("doubled before an access key") << "&&&x"
+                                                  << "&x";
+    QTest::newRow("lone trailing ampersand stays") << "a &"
+                                                   << "a &";
+    QTest::newRow("no marker") << "plain"
+                               << "plain";
+}
+
+void ScreenLookTest::captionText() {
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QCOMPARE(CaptionText(caption), shown);
+}
+
+void ScreenLookTest::linkLabelClick_data() {
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<int>("clicks");
+    const QPoint inside(10, 5);
+    const QPoint outside(300, 5);
+    QTest::newRow("press and release inside") << inside << inside << int(Qt::LeftButton) << 1;
+    QTest::newRow("dragged off to cancel") << inside << outside << int(Qt::LeftButton) << 0;
+    QTest::newRow("right button") << inside << inside << int(Qt::RightButton) << 0;
+}
+
+void ScreenLookTest::linkLabelClick() {
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(int, button);
+    QFETCH(int, clicks);
+    LinkLabel label;
+    label.setText(QStringLiteral("a link"));
+    label.resize(100, 20);
+    QSignalSpy clicked(&label, &LinkLabel::clicked);
+    QTest::mousePress(&label, Qt::MouseButton(button), {}, press);
+    QTest::mouseRelease(&label, Qt::MouseButton(button), {}, release);
+    QCOMPARE(clicked.count(), clicks);
+}
+
+QTEST_MAIN(ScreenLookTest)
+#include "tst_ScreenLook.moc"

@@ -14,9 +14,9 @@ expect_working() {
     case_number=$((case_number + 1))
     name="case$case_number"
     start_program "$name"
-    wait_for_window "$MAIN_TITLE" >/dev/null || fail "$what: no main screen ($(program_log "$name"))"
-    sleep 0.3
-    [[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "$what: a message appeared"
+    # Any message of start-up would come before the main screen.
+    wait_for_screen frmMain >/dev/null || fail "$what: no main screen ($(program_log "$name"))"
+    [[ $(count_messages) -eq 0 ]] || fail "$what: a message appeared"
     line=$(reading_for_ed_kay)
     [[ $line == "Karmic Debt Number: 13"* ]] || fail "$what: the reading began '$line'"
     [[ -z $(program_status "$name") ]] || fail "$what: the program ended"
@@ -74,10 +74,8 @@ squat_lock="$hostile/cache/NuvraKarmicDebtNumber.instance.lock"
 (exec 9>"$squat_lock" && flock -n 9 && exec sleep 600) &
 squatter=$!
 background_pids+=("$squatter")
-for _ in $(seq 50); do
-    flock -n "$squat_lock" true 2>/dev/null || break
-    sleep 0.1
-done
+lock_taken() { ! flock -n "$squat_lock" true 2>/dev/null; }
+wait_until 5 lock_taken || fail "the other user's lock was not taken"
 unset XDG_RUNTIME_DIR
 export TMPDIR="$hostile/tmp" XDG_CACHE_HOME="$hostile/cache"
 expect_working "a lock held by another user where others may write"
@@ -92,19 +90,20 @@ browser_case() {
     case_number=$((case_number + 1))
     name="case$case_number"
     start_program "$name"
-    main=$(wait_for_window "$MAIN_TITLE") || fail "$what: no main screen"
+    main=$(wait_for_screen frmMain) || fail "$what: no main screen"
     press_keys "$main" alt+h o # Help > Online Help
-    sleep 1
-    [[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "$what: a message appeared"
+    # A message would be modal and keep the reading from coming.
     line=$(reading_for_ed_kay)
     [[ $line == "Karmic Debt Number: 13"* ]] || fail "$what: after the link the reading began '$line'"
+    [[ $(count_messages) -eq 0 ]] || fail "$what: a message appeared"
     kill_program "$name"
     echo "ok: $what"
 }
 mkdir -p "$work_dir/empty-bin" "$work_dir/hang-bin" "$work_dir/fail-bin"
 export PROGRAM_PATH="$work_dir/empty-bin" BROWSER=
 browser_case "no xdg-open and no browser"
-printf '#!/bin/sh\nexec sleep 600\n' >"$work_dir/hang-bin/xdg-open"
+# The hanging stand-in notes its process id, so the test ends exactly what it started.
+printf '#!/bin/sh\necho $$ >>"%s"\nexec sleep 600\n' "$work_dir/hung.pids" >"$work_dir/hang-bin/xdg-open"
 printf '#!/bin/sh\necho broken >&2\nexit 3\n' >"$work_dir/fail-bin/xdg-open"
 chmod +x "$work_dir/hang-bin/xdg-open" "$work_dir/fail-bin/xdg-open"
 export PROGRAM_PATH="$work_dir/hang-bin:$base_path"
@@ -112,13 +111,17 @@ browser_case "xdg-open that hangs"
 export PROGRAM_PATH="$work_dir/fail-bin:$base_path"
 browser_case "xdg-open that fails"
 unset PROGRAM_PATH BROWSER
-pkill -f "sleep 600" 2>/dev/null || true
+if [[ -f "$work_dir/hung.pids" ]]; then
+    while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$work_dir/hung.pids"
+fi
 
 # The clipboard without an owner: the mouse crosses the reading and nothing happens.
 start_program no_owner
-mouse_over_reading "$(show_reading_for_ed_kay)" click
+result=$(show_reading_for_ed_kay)
+mouse_over_reading "$result" click
+press_back "$result"
 [[ -z $(program_status no_owner) ]] || fail "the program ended on a clipboard without owner"
-[[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "a message appeared"
+[[ $(count_messages) -eq 0 ]] || fail "a message appeared"
 kill_program no_owner
 echo "ok: clipboard without an owner"
 
@@ -127,7 +130,9 @@ case_number=$((case_number + 1))
 start_program clipboard_case
 line=$(reading_for_ed_kay)
 echo -n "copied elsewhere" | xclip -i -selection clipboard
-mouse_over_reading "$(wait_for_window "$MAIN_TITLE")" click
+result=$(wait_for_screen frmKarmicDebtNo)
+mouse_over_reading "$result" click
+press_back "$result"
 [[ $(clipboard) == "copied elsewhere" ]] || fail "the program emptied another program's clipboard"
 [[ -z $(program_status clipboard_case) ]] || fail "the program ended"
 kill_program clipboard_case

@@ -6,7 +6,9 @@ PROGRAM=${1:?path to the program}
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 
-MAIN_TITLE='^Nuvra Karmic Debt Number v1\.90$'
+# Screens are told apart by their window role, which is the screen's name; message boxes
+# by their caption, the application title.
+PROGRAM_CLASS=NuvraKarmicDebtNumber
 MESSAGE_TITLE='^Nuvra Karmic Debt Number$'
 
 declare -a background_pids=()
@@ -26,20 +28,30 @@ fail() {
     exit 1
 }
 
+# wait_until SECONDS COMMAND...: true as soon as the command succeeds, false when it has
+# not within the time.
+wait_until() {
+    local seconds=$1
+    shift
+    for _ in $(seq $((seconds * 20))); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
 start_display() {
     local number_file="$work_dir/display"
     Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
     background_pids+=($!)
-    for _ in $(seq 100); do
-        [[ -s "$number_file" ]] && break
-        sleep 0.1
-    done
-    [[ -s "$number_file" ]] || fail "Xvfb did not start"
+    wait_until 10 test -s "$number_file" || fail "Xvfb did not start"
     export DISPLAY=":$(head -n1 "$number_file")"
     openbox --sm-disable >/dev/null 2>&1 &
     background_pids+=($!)
-    sleep 0.5
+    wait_until 10 window_manager_running || fail "openbox did not start"
 }
+
+window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
 # start_program NAME: starts the program in the background; its exit status, when it
 # ends, goes to $work_dir/NAME.status. PROGRAM_PATH, when set, is the program's PATH.
@@ -53,10 +65,7 @@ start_program() {
         echo $? >"$work_dir/$name.status"
     ) &
     background_pids+=($!)
-    for _ in $(seq 50); do
-        [[ -s "$work_dir/$name.pid" ]] && break
-        sleep 0.05
-    done
+    wait_until 5 test -s "$work_dir/$name.pid" || fail "$name did not start"
     background_pids+=("$(program_pid "$name")")
 }
 
@@ -74,28 +83,44 @@ program_log() { cat "$work_dir/$1.log" 2>/dev/null || true; }
 
 wait_until_ended() {
     local name=$1 seconds=${2:-15}
-    for _ in $(seq $((seconds * 10))); do
-        [[ -s "$work_dir/$name.status" ]] && return 0
-        sleep 0.1
-    done
-    fail "$name did not end within $seconds s"
+    wait_until "$seconds" test -s "$work_dir/$name.status" ||
+        fail "$name did not end within $seconds s"
 }
 
-# Prints the ids of the windows whose title matches, waiting up to a few seconds for one.
-wait_for_window() {
-    local title=$1 seconds=${2:-15} ids
-    for _ in $(seq $((seconds * 10))); do
-        ids=$(xdotool search --onlyvisible --name "$title" 2>/dev/null || true)
-        if [[ -n "$ids" ]]; then
-            echo "$ids"
-            return 0
+# The ids of the program's visible windows for one screen (frmMain, frmKarmicDebtNo,
+# frmNagScreen2), by window role.
+screen_windows() {
+    local role=$1 id
+    for id in $(xdotool search --onlyvisible --class "^$PROGRAM_CLASS\$" 2>/dev/null); do
+        if xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "= \"$role\"\$"; then
+            echo "$id"
         fi
-        sleep 0.1
     done
-    return 1
+    return 0
 }
 
-count_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
+count_screens() { screen_windows "$1" | wc -l; }
+screen_shown() { [[ -n $(screen_windows "$1") ]]; }
+screen_gone() { [[ -z $(screen_windows "$1") ]]; }
+
+# Prints the window of a screen, waiting up to a few seconds for it to show.
+wait_for_screen() {
+    local role=$1 seconds=${2:-15}
+    wait_until "$seconds" screen_shown "$role" || return 1
+    screen_windows "$role"
+}
+
+wait_for_screen_gone() { wait_until "${2:-15}" screen_gone "$1"; }
+
+message_windows() { xdotool search --onlyvisible --name "$MESSAGE_TITLE" 2>/dev/null || true; }
+count_messages() { message_windows | wc -l; }
+message_shown() { [[ -n $(message_windows) ]]; }
+
+# Prints the message box's window, waiting up to a few seconds for one.
+wait_for_message() {
+    wait_until "${1:-15}" message_shown || return 1
+    message_windows
+}
 
 # Activates the window and sends it real key presses.
 press_keys() {
@@ -106,13 +131,15 @@ press_keys() {
 }
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null || true; }
+clipboard_filled() { [[ -n $(clipboard) ]]; }
+clipboard_empty() { [[ -z $(clipboard) ]]; }
 
 # Copies the reading with the keyboard alone (the mouse would empty the clipboard) and
 # prints its first line.
 first_line_of_reading() {
     local window=$1
     press_keys "$window" Tab ctrl+a ctrl+c
-    sleep 0.3
+    wait_until 5 clipboard_filled || true
     clipboard | head -n1
 }
 
@@ -120,10 +147,9 @@ first_line_of_reading() {
 # window.
 show_reading_for_ed_kay() {
     local main
-    main=$(wait_for_window "$MAIN_TITLE") || fail "no main screen"
+    main=$(wait_for_screen frmMain) || fail "no main screen"
     press_keys "$main" e d Tab Tab k a y alt+n
-    sleep 1
-    wait_for_window "$MAIN_TITLE" || fail "no result screen"
+    wait_for_screen frmKarmicDebtNo || fail "no result screen"
 }
 
 # The same, printing the reading's first line; the program is left on the result screen.
@@ -135,5 +161,12 @@ mouse_over_reading() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) ${click:+click 1}
     xdotool mousemove $((X + WIDTH / 2 + 7)) $((Y + HEIGHT / 3))
-    sleep 0.3
+}
+
+# Back on the result screen, waiting until the main screen has taken its place. As the
+# program handles its events in order, everything sent before has been handled by then.
+press_back() {
+    press_keys "$1" alt+b
+    wait_for_screen_gone frmKarmicDebtNo || fail "Back left the result screen up"
+    wait_for_screen frmMain >/dev/null || fail "Back showed no main screen"
 }

@@ -21,9 +21,9 @@ fresh_store() {
 
 expect_main_without_question() {
     local what=$1
-    wait_for_window "$MAIN_TITLE" >/dev/null || fail "$what: no main screen"
-    sleep 0.5
-    [[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "$what: a question was asked"
+    # Both reminder calls run before the main screen shows.
+    wait_for_screen frmMain >/dev/null || fail "$what: no main screen"
+    [[ $(count_messages) -eq 0 ]] || fail "$what: a question was asked"
 }
 
 # A date 15 days old: the question comes first, Yes opens the download page.
@@ -31,16 +31,16 @@ fresh_store stale
 "$STORE_TOOL" set Duration -15
 "$STORE_TOOL" set Install -3
 start_program asked
-question=$(wait_for_window "$MESSAGE_TITLE") || fail "no question for a 15-day-old date"
-[[ $(count_windows "$MAIN_TITLE") -eq 0 ]] || fail "a screen showed before the question"
+question=$(wait_for_message) || fail "no question for a 15-day-old date"
+[[ $(count_screens frmMain) -eq 0 ]] || fail "a screen showed before the question"
 press_keys "$question" Return
-wait_for_window "$MAIN_TITLE" >/dev/null || fail "no main screen after the question"
-sleep 0.5
-grep -q '/nuvra-karmic-debt-number/ssd.php?page=download-web-page$' "$work_dir/opened" ||
+wait_for_screen frmMain >/dev/null || fail "no main screen after the question"
+download_opened() { grep -q '/nuvra-karmic-debt-number/ssd.php?page=download-web-page$' "$work_dir/opened" 2>/dev/null; }
+wait_until 10 download_opened ||
     fail "Yes did not open the download page: $(cat "$work_dir/opened" 2>/dev/null)"
 [[ $("$STORE_TOOL" get Duration) == $("$STORE_TOOL" today) ]] || fail "the date was not reset"
 [[ $("$STORE_TOOL" get Install) == 3 ]] || fail "Install was not written back as 3"
-[[ $(count_windows "$MESSAGE_TITLE") -eq 0 ]] || fail "the question came twice"
+[[ $(count_messages) -eq 0 ]] || fail "the question came twice"
 kill_program asked
 
 # In each locale a first start records the day and a second start asks nothing.

@@ -14,29 +14,13 @@ namespace app {
 
 namespace {
 
-// Start-up, Back and EndProgram go on with their next step whatever one step does.
+// Start-up, the result screen's Back and exit sequence, and EndProgram go on with their
+// next step whatever one step does.
 template <typename Step> void IgnoringFailure(Step&& step) {
     try {
         step();
     } catch (...) {
     }
-}
-
-// The screen may be the sender of the signal being handled, so it goes when control has
-// returned to the event loop; the lifecycle forgets it at once.
-template <typename Form> void Discard(std::unique_ptr<Form>& form) {
-    if (!form)
-        return;
-    form->hide();
-    form.release()->deleteLater();
-}
-
-bool Contains(const std::vector<Screen>& screens, Screen screen) {
-    return std::find(screens.begin(), screens.end(), screen) != screens.end();
-}
-
-void Remove(std::vector<Screen>& screens, Screen screen) {
-    screens.erase(std::remove(screens.begin(), screens.end(), screen), screens.end());
 }
 
 } // namespace
@@ -45,6 +29,27 @@ Lifecycle::Lifecycle(platform::Platform& platform) : platform_(platform) {}
 
 Lifecycle::~Lifecycle() = default;
 
+ui::frmMain* Lifecycle::Main() const {
+    return static_cast<ui::frmMain*>(Find(Screen::Main));
+}
+
+ui::frmKarmicDebtNo* Lifecycle::Result() const {
+    return static_cast<ui::frmKarmicDebtNo*>(Find(Screen::Result));
+}
+
+web::frmNagScreen2* Lifecycle::Farewell() const {
+    return static_cast<web::frmNagScreen2*>(Find(Screen::Farewell));
+}
+
+std::vector<Screen> Lifecycle::LoadedScreens() const {
+    std::vector<Screen> screens;
+    for (const LoadedScreen& loaded : loaded_)
+        screens.push_back(loaded.screen);
+    return screens;
+}
+
+// The instance check comes before anything else; a second instance shows no screen and
+// touches no setting.
 void Lifecycle::Startup() {
     if (platform_.PreviousInstanceRunning()) {
         platform_.ShowMessage(QStringLiteral("Application is already running"),
@@ -57,122 +62,111 @@ void Lifecycle::Startup() {
     IgnoringFailure([&] { CheckUpdateReminder(platform_); });
     IgnoringFailure([&] { ShowMain(); });
     IgnoringFailure([&] {
-        if (main_)
-            main_->CoBrand_Randomize();
+        if (ui::frmMain* main = Main())
+            main->CoBrand_Randomize();
     });
 }
 
 void Lifecycle::EndProgram() {
-    if (ending_)
-        return;
-    ending_ = true;
-    const std::vector<Screen> inLoadOrder = loaded_;
-    for (Screen screen : inLoadOrder)
+    for (Screen screen : LoadedScreens())
         IgnoringFailure([&] { Unload(screen); });
     platform_.EndProcess(0);
 }
 
+// Loaded once per run: Form_Load runs the update reminder while the screen is not yet
+// visible, then fills the lists. Later showings only make it visible again.
 void Lifecycle::ShowMain() {
-    if (!main_) {
-        main_ = std::make_unique<ui::frmMain>(platform_);
-        connect(main_.get(), &ui::frmMain::loading, this,
-                [this] { IgnoringFailure([&] { CheckUpdateReminder(platform_); }); });
-        connect(main_.get(), &ui::frmMain::nextRequested, this, &Lifecycle::ShowReading);
-        connect(main_.get(), &ui::frmMain::exitRequested, this,
-                [this] { ExitSequence(Screen::Main); });
-        Loaded(Screen::Main);
-        main_->Form_Load();
+    ui::frmMain* main = Main();
+    if (!main) {
+        main = Load<ui::frmMain>(Screen::Main);
+        connect(main, &ui::frmMain::nextRequested, this, &Lifecycle::Next);
+        connect(main, &ui::frmMain::exitRequested, this, &Lifecycle::MainExitSequence);
+        connect(main, &ui::frmMain::closeRequested, this, &Lifecycle::MainExitSequence);
+        CheckUpdateReminder(platform_);
+        main->Form_Load();
     }
-    main_->show();
-    main_->activateWindow();
+    main->show();
+    main->activateWindow();
 }
 
-void Lifecycle::ShowReading() {
-    main_->hide();
-    result_ = std::make_unique<ui::frmKarmicDebtNo>(platform_);
-    connect(result_.get(), &ui::frmKarmicDebtNo::backRequested, this, &Lifecycle::Back);
-    connect(result_.get(), &ui::frmKarmicDebtNo::exitRequested, this,
-            [this] { ExitSequence(Screen::Result); });
-    Loaded(Screen::Result);
-    result_->show();
-    result_->activateWindow();
-    const std::u16string reading = engine::MakeReading(main_->EnteredInput());
-    result_->ShowReading(QString::fromStdU16String(reading));
-}
-
+// Loaded by the first exit sequence; later ones only make it visible again, as it was.
 void Lifecycle::ShowFarewell() {
-    if (!farewell_) {
-        farewell_ = std::make_unique<web::frmNagScreen2>(platform_);
-        connect(farewell_.get(), &web::frmNagScreen2::endRequested, this, &Lifecycle::EndProgram);
-        Loaded(Screen::Farewell);
-        farewell_->Form_Load();
+    web::frmNagScreen2* farewell = Farewell();
+    if (!farewell) {
+        farewell = Load<web::frmNagScreen2>(Screen::Farewell);
+        connect(farewell, &web::frmNagScreen2::exitRequested, this, &Lifecycle::EndProgram);
+        connect(farewell, &web::frmNagScreen2::closeRequested, this, &Lifecycle::EndProgram);
+        farewell->Form_Load();
     }
-    farewell_->show();
-    farewell_->activateWindow();
+    farewell->show();
+    farewell->activateWindow();
 }
 
-// Unloading the result screen runs its exit sequence, which brings up the farewell
-// screen; Back then puts the main screen in its place.
+// The input passed ValidateInput: the main screen steps aside for a fresh result screen.
+void Lifecycle::Next() {
+    ui::frmMain* main = Main();
+    main->hide();
+    auto* result = Load<ui::frmKarmicDebtNo>(Screen::Result);
+    connect(result, &ui::frmKarmicDebtNo::backRequested, this, &Lifecycle::Back);
+    connect(result, &ui::frmKarmicDebtNo::closeRequested, this, &Lifecycle::ResultExitSequence);
+    result->show();
+    result->activateWindow();
+    const std::u16string reading = engine::MakeReading(main->EnteredInput());
+    result->ShowReading(QString::fromStdU16String(reading));
+}
+
+// Back unloads the result screen, whose exit sequence brings up the farewell screen; the
+// main screen then takes its place and the farewell screen is hidden again, loaded.
 void Lifecycle::Back() {
-    IgnoringFailure([&] { Unload(Screen::Result); });
+    ResultExitSequence();
     IgnoringFailure([&] { ShowMain(); });
     IgnoringFailure([&] {
-        if (farewell_)
-            farewell_->hide();
+        if (web::frmNagScreen2* farewell = Farewell())
+            farewell->hide();
     });
 }
 
-void Lifecycle::ExitSequence(Screen closing) {
-    if (ending_)
-        return;
+// frmMain's cmdExit_Click, mnuExit_Click and Form_Unload (the close box): the farewell
+// screen comes up, then the main screen goes.
+void Lifecycle::MainExitSequence() {
+    ShowFarewell();
+    Unload(Screen::Main);
+}
+
+// frmKarmicDebtNo's Form_Unload (the close box, or Back): the same, each step going on
+// whatever the other did. The main screen stays loaded and hidden.
+void Lifecycle::ResultExitSequence() {
     IgnoringFailure([&] { ShowFarewell(); });
-    IgnoringFailure([&] { Unload(closing); });
+    IgnoringFailure([&] { Unload(Screen::Result); });
 }
 
+template <typename Form> Form* Lifecycle::Load(Screen screen) {
+    auto form = std::make_unique<Form>(platform_);
+    Form* loaded = form.get();
+    loaded_.push_back({screen, std::move(form)});
+    return loaded;
+}
+
+// Nothing the screen reports reaches the lifecycle any more. It may be the sender of the
+// request being handled, so it is deleted once control is back in the event loop.
 void Lifecycle::Unload(Screen screen) {
-    if (!IsLoaded(screen) || Contains(unloading_, screen))
+    const auto found = std::find_if(loaded_.begin(), loaded_.end(),
+                                    [screen](const LoadedScreen& l) { return l.screen == screen; });
+    if (found == loaded_.end())
         return;
-    unloading_.push_back(screen);
-    IgnoringFailure([&] { RunUnloadLogic(screen); });
-    Forget(screen);
-    Remove(unloading_, screen);
+    std::unique_ptr<QWidget> form = std::move(found->form);
+    loaded_.erase(found);
+    form->disconnect(this);
+    form->hide();
+    form.release()->deleteLater();
 }
 
-void Lifecycle::RunUnloadLogic(Screen screen) {
-    switch (screen) {
-    case Screen::Main:
-        main_->Form_Unload();
-        break;
-    case Screen::Result:
-        result_->Form_Unload();
-        break;
-    case Screen::Farewell:
-        farewell_->Form_Unload();
-        break;
+QWidget* Lifecycle::Find(Screen screen) const {
+    for (const LoadedScreen& loaded : loaded_) {
+        if (loaded.screen == screen)
+            return loaded.form.get();
     }
-}
-
-void Lifecycle::Forget(Screen screen) {
-    switch (screen) {
-    case Screen::Main:
-        Discard(main_);
-        break;
-    case Screen::Result:
-        Discard(result_);
-        break;
-    case Screen::Farewell:
-        Discard(farewell_);
-        break;
-    }
-    Remove(loaded_, screen);
-}
-
-void Lifecycle::Loaded(Screen screen) {
-    loaded_.push_back(screen);
-}
-
-bool Lifecycle::IsLoaded(Screen screen) const {
-    return Contains(loaded_, screen);
+    return nullptr;
 }
 
 } // namespace app

@@ -1,13 +1,16 @@
 #pragma once
 // The life of the process: the single-instance guard and start-up, which screen follows
-// which, the exit sequence every closing screen runs, and EndProgram, the one way out.
-// Each screen exists at most once and is built on first use; unloading runs its unload
-// logic and forgets it, so the next showing builds it afresh.
+// which, the exit sequence of a closing screen, and EndProgram, the one way out.
+// The screens only report what the user asked for; every step that follows is written
+// out here. Each screen exists at most once and is built on first use; unloading forgets
+// it, so the next showing builds it afresh.
 
 #include <QObject>
 
 #include <memory>
 #include <vector>
+
+class QWidget;
 
 namespace platform {
 class Platform;
@@ -36,30 +39,31 @@ public:
     void EndProgram();
 
     // The screens as they are now; null while not loaded.
-    ui::frmMain* Main() const { return main_.get(); }
-    ui::frmKarmicDebtNo* Result() const { return result_.get(); }
-    web::frmNagScreen2* Farewell() const { return farewell_.get(); }
-    const std::vector<Screen>& LoadedScreens() const { return loaded_; }
+    ui::frmMain* Main() const;
+    ui::frmKarmicDebtNo* Result() const;
+    web::frmNagScreen2* Farewell() const;
+    // In the order they were loaded.
+    std::vector<Screen> LoadedScreens() const;
 
 private:
-    void ShowMain();
-    void ShowReading();
-    void ShowFarewell();
+    void Next();
     void Back();
-    void ExitSequence(Screen closing);
+    void MainExitSequence();
+    void ResultExitSequence();
+
+    void ShowMain();
+    void ShowFarewell();
+    template <typename Form> Form* Load(Screen screen);
     void Unload(Screen screen);
-    void RunUnloadLogic(Screen screen);
-    void Forget(Screen screen);
-    void Loaded(Screen screen);
-    bool IsLoaded(Screen screen) const;
+    QWidget* Find(Screen screen) const;
+
+    struct LoadedScreen {
+        Screen screen;
+        std::unique_ptr<QWidget> form;
+    };
 
     platform::Platform& platform_;
-    std::unique_ptr<ui::frmMain> main_;
-    std::unique_ptr<ui::frmKarmicDebtNo> result_;
-    std::unique_ptr<web::frmNagScreen2> farewell_;
-    std::vector<Screen> loaded_;
-    std::vector<Screen> unloading_;
-    bool ending_ = false;
+    std::vector<LoadedScreen> loaded_;
 };
 
 } // namespace app

@@ -14,9 +14,11 @@ namespace {
 const QString DurationKey = QStringLiteral("Duration");
 const QString InstallKey = QStringLiteral("Install");
 constexpr qint64 ReminderPeriodDays = 14;
+// A two-digit year is taken in the century that puts the date nearest to today.
+constexpr qint64 HalfACenturyInDays = 50 * 365;
 
-// The two sentences are split by a lone CR, as the question has always been worded; the
-// message box shows it as a line break.
+// Worded as the program has always asked it, "There maybe" included; the two sentences are
+// split by a lone CR, which the message box shows as a line break.
 const QString Question = QStringLiteral("There maybe an update to this software available\r"
                                         "Do you want to check for an update?");
 
@@ -33,7 +35,7 @@ QString FourDigitYearPattern(const QLocale& locale) {
 
 // Qt reads a two-digit year as 19xx; the right century is the one nearest to today.
 QDate NearestCentury(QDate date, const QDate& today) {
-    while (date.isValid() && date.daysTo(today) > 50 * 365)
+    while (date.isValid() && date.daysTo(today) > HalfACenturyInDays)
         date = date.addYears(100);
     return date;
 }

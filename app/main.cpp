@@ -1,4 +1,5 @@
 #include "Lifecycle.h"
+#include "Product.h"
 #include "QtPlatform.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // Lets the desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.calvora.NuvraKarmicDebtNumber"));
+    QGuiApplication::setDesktopFileName(platform::DesktopFileName);
     // Hiding the last screen is no reason to stop: only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::QtPlatform platform;

@@ -17,6 +17,8 @@ constexpr std::u16string_view GeneralParagraph =
 
 constexpr std::u16string_view NoDebtLine = u"Your Karmic Debt Number is not applicable.";
 
+// "There may many", "to b disciplined" and "Don 't" are kept as the program has always
+// shown them.
 constexpr std::u16string_view Debt13 =
     u"People with this number your kitty are hard worker and strugglers. This "
     u"number signifies that you had avoided hard work in your previous lifetimes "

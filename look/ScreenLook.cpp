@@ -1,13 +1,12 @@
-#include "Windowing.h"
+#include "ScreenLook.h"
 
 #include "Resources.h"
 
 #include <QGuiApplication>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
+#include <QWidget>
 
-namespace platform {
+namespace look {
 
 int Px(int twips) {
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
@@ -29,34 +28,40 @@ QFont ScreenFont(const QString& family, double points, bool bold, bool underline
     return font;
 }
 
-void SetTextColour(QWidget* widget, const QColor& colour) {
+void SetColours(QWidget* widget, ColourRoles colours) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
+    for (const auto& [role, colour] : colours)
+        palette.setColor(role, colour);
     widget->setPalette(palette);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    SetColours(
+        widget,
+        {{QPalette::WindowText, colour}, {QPalette::Text, colour}, {QPalette::ButtonText, colour}});
 }
 
 void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-        palette.setColor(role, background);
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(role, text);
-    widget->setPalette(palette);
+    SetColours(widget, {{QPalette::Window, background},
+                        {QPalette::Base, background},
+                        {QPalette::Button, background},
+                        {QPalette::WindowText, text},
+                        {QPalette::Text, text},
+                        {QPalette::ButtonText, text}});
     widget->setAutoFillBackground(true);
 }
 
-void ApplyScreenLook(QWidget* screen, const QString& title) {
-    QPalette palette = screen->palette();
-    palette.setColor(QPalette::Window, ScreenBackground);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Base, ScreenBackground);
-    palette.setColor(QPalette::Text, Qt::white);
-    palette.setColor(QPalette::Button, ScreenBackground);
-    screen->setPalette(palette);
+void ApplyScreenLook(QWidget* screen) {
+    SetColours(screen, {{QPalette::Window, ScreenBackground},
+                        {QPalette::WindowText, Qt::white},
+                        {QPalette::Base, ScreenBackground},
+                        {QPalette::Text, Qt::white},
+                        {QPalette::Button, ScreenBackground}});
     screen->setAutoFillBackground(true);
-    screen->setFont(Verdana(8.25));
+    screen->setFont(Verdana());
+}
+
+void SetScreenTitle(QWidget* screen, const QString& title) {
     screen->setWindowTitle(title);
     screen->setWindowIcon(ApplicationIcon());
 }
@@ -98,6 +103,8 @@ void MakeFixedWindow(QWidget* window, const QSize& clientSize) {
                            Qt::MSWindowsFixedSizeDialogHint);
     if (clientSize.isValid())
         window->setFixedSize(clientSize);
+    // Tells the screens apart for the window manager (and a session manager) on X11.
+    window->setWindowRole(window->objectName());
     new CentreOnFirstShow(window);
 }
 
@@ -124,53 +131,4 @@ QPixmap ApplicationPixmap(int size) {
     return ApplicationIcon().pixmap(size, size);
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(rect);
-    frame->setFont(Verdana(8.25, !caption.isEmpty()));
-    return frame;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
-                  const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
-    label->setFont(font);
-    return label;
-}
-
-LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
-                         const QFont& font, const QColor& colour) {
-    auto* label = new LinkLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setText(text);
-    label->setGeometry(rect);
-    label->setFont(font);
-    platform::SetTextColour(label, colour);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    button->setFont(Verdana(8.25));
-    button->setAutoDefault(false);
-    return button;
-}
-
-LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
-    setCursor(Qt::PointingHandCursor);
-    setWordWrap(true);
-}
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-} // namespace platform
+} // namespace look

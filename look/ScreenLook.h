@@ -1,16 +1,19 @@
 #pragma once
-// The look every screen shares: twips for positions, the light blue background, fixed-size
-// centred windows, link labels and the application icon.
+// The look every screen shares: twips for positions, the fonts, the light blue background,
+// palettes, fixed-size centred windows, the screen title and the application icon.
 
 #include <QColor>
 #include <QFont>
-#include <QGroupBox>
 #include <QIcon>
-#include <QLabel>
-#include <QPushButton>
+#include <QPalette>
 #include <QRect>
 
-namespace platform {
+#include <initializer_list>
+#include <utility>
+
+class QWidget;
+
+namespace look {
 
 // 1440 twips to the inch at 96 logical pixels to the inch; Qt scales for high DPI.
 constexpr int TwipsPerPixel = 15;
@@ -20,48 +23,36 @@ QSize TwipsSize(int width, int height);
 
 inline const QColor ScreenBackground{124, 165, 231};
 
+// The screens' default size: Verdana 8.25 pt.
+constexpr double DefaultPoints = 8.25;
+
 QFont ScreenFont(const QString& family, double points, bool bold = false, bool underline = false);
-inline QFont Verdana(double points, bool bold = false, bool underline = false) {
+inline QFont Verdana(double points = DefaultPoints, bool bold = false, bool underline = false) {
     return ScreenFont(QStringLiteral("Verdana"), points, bold, underline);
 }
 
-// Light blue background, white text, Verdana 8.25 pt, screen title and icon.
-void ApplyScreenLook(QWidget* screen, const QString& title);
+// Sets each role to its colour in every colour group of the widget's palette.
+using ColourRoles = std::initializer_list<std::pair<QPalette::ColorRole, QColor>>;
+void SetColours(QWidget* widget, ColourRoles colours);
+// The colour of every kind of text the widget draws.
 void SetTextColour(QWidget* widget, const QColor& colour);
+// A surface of its own: background and text of the widget, its boxes and buttons.
 void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text);
 
+// Light blue background, white text, Verdana 8.25 pt.
+void ApplyScreenLook(QWidget* screen);
+// The caption in the title bar, and the application icon beside it.
+void SetScreenTitle(QWidget* screen, const QString& title);
+
 // Title and close button only, so the fixed size cannot be minimised or maximised, and
-// centred on the screen the first time it is shown. An invalid size leaves the size to
-// the window's layout.
+// centred on the screen the first time it is shown. Its window role is its object name. An
+// invalid size leaves the size to the window's layout.
 void MakeFixedWindow(QWidget* window, const QSize& clientSize);
 
 // A caption's access-key markers turned into the text a label shows: "&&" is one "&".
 QString CaptionText(const QString& caption);
 
-// Controls named for the tests, placed in twips, with the fonts the screens share.
-QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption, QRect rect);
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
-                  const QFont& font);
-class LinkLabel;
-LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, const QString& text, QRect rect,
-                         const QFont& font, const QColor& colour);
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect);
-
 QIcon ApplicationIcon();
 QPixmap ApplicationPixmap(int size);
 
-// A label that opens something on a single click and shows a pointing hand.
-class LinkLabel : public QLabel {
-    Q_OBJECT
-
-public:
-    explicit LinkLabel(QWidget* parent = nullptr);
-
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
-
-} // namespace platform
+} // namespace look

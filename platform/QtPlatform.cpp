@@ -1,5 +1,7 @@
 #include "QtPlatform.h"
 
+#include "LineBreaks.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
@@ -20,14 +22,6 @@
 namespace platform {
 
 namespace {
-
-// A lone CR means a line break in the texts the program shows, but a Qt label would
-// run the two lines together.
-QString WithPlatformLineBreaks(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text;
-}
 
 QWidget* MessageOwner() {
     if (QWidget* modal = QApplication::activeModalWidget())
@@ -106,7 +100,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, MessageIcon ico
                                             QWidget* owner) {
     auto box = std::make_unique<QMessageBox>(
         icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information, caption,
-        WithPlatformLineBreaks(text), QMessageBox::NoButton, owner);
+        WithQtLineBreaks(text), QMessageBox::NoButton, owner);
     if (buttons == MessageButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);

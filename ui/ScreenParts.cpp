@@ -1,12 +1,19 @@
 #include "ScreenParts.h"
 
+#include "Controls.h"
+#include "LinkLabel.h"
 #include "OpenPage.h"
+#include "ScreenLook.h"
+
+#include <QGroupBox>
 
 namespace ui {
 
-using platform::LinkLabel;
-using platform::TwipsRect;
-using platform::Verdana;
+using look::LinkLabel;
+using look::MakeFrame;
+using look::MakeLinkLabel;
+using look::TwipsRect;
+using look::Verdana;
 using web::OpenPage;
 using web::PageKey;
 
@@ -43,17 +50,15 @@ ForumBanner MakeForumBanner(QWidget* screen, platform::Platform& platform, QRect
 BrandBanner MakeBrandBanner(QWidget* screen, platform::Platform& platform, QRect frame) {
     BrandBanner banner;
     banner.fraFullBrand = MakeFrame(screen, "fraFullBrand", QString(), frame);
-    const QFont font = Verdana(8.25, true, true);
+    const QFont font = Verdana(look::DefaultPoints, true, true);
     // Opaque, so the label in front hides the one behind.
     banner.lblCobrand =
-        MakeLinkLabel(banner.fraFullBrand, "lblCobrand", platform::CaptionText(CoBrandCaption),
+        MakeLinkLabel(banner.fraFullBrand, "lblCobrand", look::CaptionText(CoBrandCaption),
                       TwipsRect(120, 160, 5985, 615), font, BrandBlue);
     banner.lblFullBrand = MakeLinkLabel(banner.fraFullBrand, "lblFullBrand", FullBrandCaption,
                                         TwipsRect(120, 165, 5985, 615), font, BrandBlue);
     for (LinkLabel* label : {banner.lblCobrand, banner.lblFullBrand}) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, platform::ScreenBackground);
-        label->setPalette(palette);
+        look::SetColours(label, {{QPalette::Window, look::ScreenBackground}});
         label->setAutoFillBackground(true);
     }
     banner.lblFullBrand->raise();

@@ -1,23 +1,24 @@
 #pragma once
 // The two banners that the main and the result screen both carry.
 
-#include "Windowing.h"
+#include <QRect>
 
+class QGroupBox;
+class QWidget;
+
+namespace look {
+class LinkLabel;
+}
 namespace platform {
 class Platform;
 }
 
 namespace ui {
 
-using platform::MakeButton;
-using platform::MakeFrame;
-using platform::MakeLabel;
-using platform::MakeLinkLabel;
-
 // The forum banner: a frame holding one white link label; Label61 opens the home page.
 struct ForumBanner {
     QGroupBox* Frame2;
-    platform::LinkLabel* Label61;
+    look::LinkLabel* Label61;
 };
 ForumBanner MakeForumBanner(QWidget* screen, platform::Platform& platform, QRect frame,
                             QRect label);
@@ -26,8 +27,8 @@ ForumBanner MakeForumBanner(QWidget* screen, platform::Platform& platform, QRect
 // opens the co-branding offer, lblFullBrand the full-branding one.
 struct BrandBanner {
     QGroupBox* fraFullBrand;
-    platform::LinkLabel* lblCobrand;
-    platform::LinkLabel* lblFullBrand;
+    look::LinkLabel* lblCobrand;
+    look::LinkLabel* lblFullBrand;
 };
 BrandBanner MakeBrandBanner(QWidget* screen, platform::Platform& platform, QRect frame);
 

@@ -1,13 +1,22 @@
 #include "frmAbout.h"
 
+#include "Controls.h"
+#include "LinkLabel.h"
 #include "OpenPage.h"
 #include "Product.h"
-#include "ScreenParts.h"
+#include "ScreenLook.h"
+
+#include <QLabel>
+#include <QPushButton>
 
 namespace ui {
 
-using platform::TwipsRect;
-using platform::Verdana;
+using look::DefaultPoints;
+using look::MakeButton;
+using look::MakeLabel;
+using look::MakeLinkLabel;
+using look::TwipsRect;
+using look::Verdana;
 using web::OpenPage;
 using web::PageKey;
 
@@ -15,13 +24,14 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
-    platform::ApplyScreenLook(this, platform::ScreenTitle);
-    platform::MakeFixedWindow(this, platform::TwipsSize(6825, 3780));
+    look::ApplyScreenLook(this);
+    look::SetScreenTitle(this, platform::ScreenTitle);
+    look::MakeFixedWindow(this, look::TwipsSize(6825, 3780));
     setWindowFlag(Qt::Dialog);
 
     auto* picture =
-        MakeLabel(this, "Picture1", QString(), TwipsRect(120, 120, 480, 480), Verdana(8.25));
-    picture->setPixmap(platform::ApplicationPixmap(32));
+        MakeLabel(this, "Picture1", QString(), TwipsRect(120, 120, 480, 480), Verdana());
+    picture->setPixmap(look::ApplicationPixmap(32));
 
     MakeLabel(this, "Label2", platform::ScreenTitle, TwipsRect(840, 120, 4935, 255),
               Verdana(9.75, true));
@@ -31,35 +41,33 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
         "opportunities you have missed in your previous lifetimes. This number gives you an "
         "opportunity to rectify the errors done in previous lifetimes by taking an additional "
         "burden in this lifetime which is known as the Karmic Debt.",
-        TwipsRect(840, 480, 5775, 1155), Verdana(8.25));
+        TwipsRect(840, 480, 5775, 1155), Verdana());
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* lblHomePage =
-        MakeLinkLabel(this, "lblHomePage", "Click here to visit " + web::SiteRoot(),
-                      TwipsRect(2640, 1800, 4050, 195), Verdana(8.25, false, true), Qt::white);
+    auto* lblHomePage = MakeLinkLabel(this, "lblHomePage", "Click here to visit " + web::SiteRoot(),
+                                      TwipsRect(2640, 1800, 4050, 195),
+                                      Verdana(DefaultPoints, false, true), Qt::white);
     lblHomePage->setWordWrap(false);
 
     auto* business = MakeLabel(this, "Label3",
                                "Home Business Opportunity. Start your own Internet business and "
                                "make money online. Get this software fully branded for your "
                                "website.",
-                               TwipsRect(840, 2160, 5685, 675), Verdana(8.25, true));
+                               TwipsRect(840, 2160, 5685, 675), Verdana(DefaultPoints, true));
     business->setWordWrap(true);
     business->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* lblCoBrand =
-        MakeLinkLabel(this, "lblCoBrand", "Click here for more details.",
-                      TwipsRect(4440, 2925, 2355, 195), Verdana(8.25, false, true), Qt::white);
+    auto* lblCoBrand = MakeLinkLabel(this, "lblCoBrand", "Click here for more details.",
+                                     TwipsRect(4440, 2925, 2355, 195),
+                                     Verdana(DefaultPoints, false, true), Qt::white);
     lblCoBrand->setWordWrap(false);
 
     auto* line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line1"));
-    line->setGeometry(platform::Px(-60), platform::Px(3270), platform::Px(6900), 1);
+    line->setGeometry(look::Px(-60), look::Px(3270), look::Px(6900), 1);
     line->setAutoFillBackground(true);
-    QPalette linePalette = line->palette();
-    linePalette.setColor(QPalette::Window, Qt::white);
-    line->setPalette(linePalette);
+    look::SetColours(line, {{QPalette::Window, Qt::white}});
 
     auto* cmdOK = MakeButton(this, "cmdOK", "OK", TwipsRect(5400, 3360, 1260, 345));
     cmdOK->setAutoDefault(true);
@@ -67,8 +75,8 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     cmdOK->setFocus();
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(lblHomePage, &platform::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(lblCoBrand, &platform::LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    connect(lblHomePage, &look::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &look::LinkLabel::clicked, this, &frmAbout::lblCoBrand_Click);
 }
 
 void frmAbout::cmdOK_Click() {

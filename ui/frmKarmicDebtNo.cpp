@@ -1,16 +1,20 @@
 #include "frmKarmicDebtNo.h"
 
+#include "Controls.h"
+#include "LineBreaks.h"
 #include "Platform.h"
 #include "Product.h"
+#include "ScreenLook.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 
 namespace ui {
 
-using platform::TwipsRect;
-using platform::Verdana;
+using look::TwipsRect;
+using look::Verdana;
 
 namespace {
 
@@ -21,15 +25,16 @@ const QString ParagraphEnd = QStringLiteral("\r\n\r\n");
 frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmKarmicDebtNo"));
-    platform::ApplyScreenLook(this, platform::ScreenTitle);
-    platform::MakeFixedWindow(this, platform::TwipsSize(6405, 5130));
+    look::ApplyScreenLook(this);
+    look::SetScreenTitle(this, platform::ScreenTitle);
+    look::MakeFixedWindow(this, look::TwipsSize(6405, 5130));
 
     MakeForumBanner(this, platform_, TwipsRect(60, 0, 6300, 615), TwipsRect(120, 135, 6120, 585));
 
     txtDisplay_ = new QPlainTextEdit(this);
     txtDisplay_->setObjectName(QStringLiteral("txtDisplay"));
     txtDisplay_->setGeometry(TwipsRect(60, 690, 6300, 2955));
-    txtDisplay_->setFont(Verdana(8.25));
+    txtDisplay_->setFont(Verdana());
     txtDisplay_->setReadOnly(true);
     txtDisplay_->setAccessibleName(QStringLiteral("Karmic Debt Number reading"));
     txtDisplay_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -38,9 +43,9 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     txtDisplay_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     txtDisplay_->viewport()->setMouseTracking(true);
     txtDisplay_->viewport()->installEventFilter(this);
-    platform::SetFaceColour(txtDisplay_, platform::ScreenBackground, Qt::white);
+    look::SetFaceColour(txtDisplay_, look::ScreenBackground, Qt::white);
 
-    cmdback_ = MakeButton(this, "cmdback", "&Back", TwipsRect(5250, 3780, 1095, 375));
+    cmdback_ = look::MakeButton(this, "cmdback", "&Back", TwipsRect(5250, 3780, 1095, 375));
 
     MakeBrandBanner(this, platform_, TwipsRect(60, 4200, 6300, 855));
 
@@ -57,8 +62,7 @@ void frmKarmicDebtNo::ShowReading(const QString& reading) {
     while (start < reading.size()) {
         const qsizetype end = reading.indexOf(ParagraphEnd, start);
         const qsizetype next = end < 0 ? reading.size() : end + ParagraphEnd.size();
-        QString paragraph = reading.mid(start, next - start);
-        txtDisplay_->insertPlainText(paragraph.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        txtDisplay_->insertPlainText(platform::WithQtLineBreaks(reading.mid(start, next - start)));
         start = next;
     }
     QTextCursor caret = txtDisplay_->textCursor();
@@ -70,10 +74,6 @@ void frmKarmicDebtNo::ShowReading(const QString& reading) {
 
 void frmKarmicDebtNo::cmdback_Click() {
     emit backRequested();
-}
-
-void frmKarmicDebtNo::Form_Unload() {
-    emit exitRequested();
 }
 
 // Only what this program put on the clipboard is emptied: text the user copied in
@@ -98,8 +98,9 @@ bool frmKarmicDebtNo::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmKarmicDebtNo::closeEvent(QCloseEvent* event) {
+    // The lifecycle decides when the screen goes away; closing only asks for the exit.
     event->ignore();
-    Form_Unload();
+    emit closeRequested();
 }
 
 void frmKarmicDebtNo::showEvent(QShowEvent* event) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QPlainTextEdit;
+class QPushButton;
 
 namespace platform {
 class Platform;
@@ -23,15 +24,13 @@ public:
     // Inserts the reading (CR LF line breaks) paragraph by paragraph and shows its start.
     void ShowReading(const QString& reading);
 
-    // Closing the window, or Back, unloads the screen and so runs the exit sequence.
-    void Form_Unload();
-
 public slots:
     void cmdback_Click();
 
 signals:
     void backRequested();
-    void exitRequested();
+    // The window's close box.
+    void closeRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,26 +1,36 @@
 #include "frmMain.h"
 
+#include "Controls.h"
+#include "LinkLabel.h"
 #include "OpenPage.h"
 #include "Platform.h"
 #include "Product.h"
+#include "ScreenLook.h"
 #include "frmAbout.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace ui {
 
-using platform::TwipsRect;
-using platform::Verdana;
+using look::MakeButton;
+using look::MakeFrame;
+using look::MakeLabel;
+using look::MakeList;
+using look::MakeTextBox;
+using look::TwipsRect;
+using look::Verdana;
 using web::OpenPage;
 using web::PageKey;
 
@@ -38,25 +48,6 @@ bool HasNoDay31(int month) {
     return month == 4 || month == 6 || month == 9 || month == 11;
 }
 
-QLineEdit* MakeNameBox(QWidget* parent, const char* name, QRect rect) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(rect);
-    box->setFont(Verdana(8.25));
-    box->setMaxLength(std::numeric_limits<int>::max()); // names have no length limit
-    return box;
-}
-
-QComboBox* MakeList(QWidget* parent, const char* name, QRect rect) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setGeometry(rect);
-    list->setFont(Verdana(8.25));
-    list->setEditable(false);
-    platform::SetFaceColour(list, platform::ScreenBackground, Qt::white);
-    return list;
-}
-
 QAction* MakeAction(QMenu* menu, const char* name, const QString& caption) {
     auto* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
@@ -68,15 +59,16 @@ QAction* MakeAction(QMenu* menu, const char* name, const QString& caption) {
 frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmMain"));
-    platform::ApplyScreenLook(this, platform::ScreenTitle);
+    look::ApplyScreenLook(this);
+    look::SetScreenTitle(this, platform::ScreenTitle);
 
     auto* client = new QWidget(this);
-    client->setFixedSize(platform::TwipsSize(6405, 3315));
+    client->setFixedSize(look::TwipsSize(6405, 3315));
     setCentralWidget(client);
     BuildControls(client);
     BuildMenus();
 
-    platform::MakeFixedWindow(this, QSize());
+    look::MakeFixedWindow(this, QSize());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -85,18 +77,19 @@ void frmMain::BuildControls(QWidget* client) {
 
     auto* fraName = MakeFrame(client, "fraName",
                               "Please Fill In The Below Details:", TwipsRect(80, 720, 6255, 1605));
-    const QFont fieldFont = platform::ScreenFont(QStringLiteral("MS Sans Serif"), 8.25);
+    const QFont fieldFont = look::ScreenFont(QStringLiteral("MS Sans Serif"), look::DefaultPoints);
     const auto fieldLabel = [&](const char* name, const char* text, QRect rect) {
         QLabel* label = MakeLabel(fraName, name, text, rect, fieldFont);
         // The stand-in for MS Sans Serif is wider; never cut a label short.
         label->resize(std::max(rect.width(), label->sizeHint().width()), rect.height());
     };
     fieldLabel("Label1", "First Name", TwipsRect(120, 240, 750, 195));
-    txtFirstName_ = MakeNameBox(fraName, "txtFirstName", TwipsRect(90, 450, 1905, 345));
+    txtFirstName_ = MakeTextBox(fraName, "txtFirstName", QString(), TwipsRect(90, 450, 1905, 345));
     fieldLabel("Label4", "Middle Name", TwipsRect(2160, 240, 1095, 195));
-    txtMiddleName_ = MakeNameBox(fraName, "txtMiddleName", TwipsRect(2115, 450, 1965, 345));
+    txtMiddleName_ =
+        MakeTextBox(fraName, "txtMiddleName", QString(), TwipsRect(2115, 450, 1965, 345));
     fieldLabel("Label5", "Last Name", TwipsRect(4200, 240, 765, 195));
-    txtLastName_ = MakeNameBox(fraName, "txtLastName", TwipsRect(4200, 450, 1935, 345));
+    txtLastName_ = MakeTextBox(fraName, "txtLastName", QString(), TwipsRect(4200, 450, 1935, 345));
 
     auto* fraBirthDay =
         MakeFrame(fraName, "fraBirthDay", "Date Of Birth", TwipsRect(120, 840, 6045, 645));
@@ -122,12 +115,9 @@ void frmMain::BuildControls(QWidget* client) {
     cboYear_->setAccessibleName(QStringLiteral("Year of birth"));
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_})
         list->view()->setAccessibleName(list->accessibleName());
-    QWidget::setTabOrder(txtFirstName_, txtMiddleName_);
-    QWidget::setTabOrder(txtMiddleName_, txtLastName_);
-    QWidget::setTabOrder(txtLastName_, cboMonth_);
-    QWidget::setTabOrder(cboMonth_, cboDate_);
-    QWidget::setTabOrder(cboDate_, cboYear_);
-    QWidget::setTabOrder(cboYear_, cmdNext_);
+    // The date reads month, day, year, and Tab follows it.
+    look::SetTabOrder(
+        {txtFirstName_, txtMiddleName_, txtLastName_, cboMonth_, cboDate_, cboYear_, cmdNext_});
 
     connect(cmdNext_, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
@@ -135,7 +125,7 @@ void frmMain::BuildControls(QWidget* client) {
 
 void frmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
-    bar->setFont(Verdana(8.25));
+    bar->setFont(Verdana());
 
     QMenu* nuFile = bar->addMenu(QStringLiteral("&File"));
     nuFile->setObjectName(QStringLiteral("nuFile"));
@@ -169,8 +159,6 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::Form_Load() {
-    emit loading();
-
     for (int day = 1; day <= 31; ++day)
         cboDate_->addItem(QString::number(day));
     for (int month = 1; month <= 12; ++month)
@@ -214,6 +202,7 @@ bool frmMain::ValidateInput() {
     const int day = cboDate_->currentIndex() + 1;
     const int month = cboMonth_->currentIndex() + 1;
     const int year = cboYear_->currentText().toInt();
+    // The two date messages differ by a space before "!", as they always have.
     if (month == February && day > (IsLeapYear(year) ? 29 : 28)) {
         Refuse(QStringLiteral("Please Enter Correct Date Or Month!"), nullptr);
         return false;
@@ -302,14 +291,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::Form_Unload() {
-    emit exitRequested();
-}
-
 void frmMain::closeEvent(QCloseEvent* event) {
     // The lifecycle decides when the screen goes away; closing only asks for the exit.
     event->ignore();
-    Form_Unload();
+    emit closeRequested();
 }
 
 } // namespace ui

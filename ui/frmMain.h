@@ -11,6 +11,7 @@ class QAction;
 class QComboBox;
 class QLineEdit;
 class QMenu;
+class QPushButton;
 
 namespace platform {
 class Platform;
@@ -24,9 +25,9 @@ class frmMain : public QMainWindow {
 public:
     explicit frmMain(platform::Platform& platform, QWidget* parent = nullptr);
 
+    // Fills the date lists and picks their first entries. The update reminder that comes
+    // first is the lifecycle's to run.
     void Form_Load();
-    // Closing the window, or being unloaded for any other reason, runs the exit sequence.
-    void Form_Unload();
     bool ValidateInput();
     void CoBrand_Randomize();
 
@@ -49,12 +50,12 @@ public slots:
     void mkmoney_Click();
 
 signals:
-    // First step of Form_Load, before the lists are filled: the update reminder's moment.
-    void loading();
     // Input passed ValidateInput; the reading may be computed.
     void nextRequested();
-    // The exit sequence: the hidden Exit button, File > Exit, or the close box.
+    // The hidden Exit button, or File > Exit.
     void exitRequested();
+    // The window's close box.
+    void closeRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,8 @@
 // The texts the refer-a-friend boxes show while unfilled; a box still holding its
 // placeholder counts as left empty.
 
+#include "CoreNumbers.h"
+
 #include <QString>
 
 namespace web {
@@ -14,15 +16,11 @@ inline const QString FriendEmail = QStringLiteral("Friend's Email Address");
 inline const QString Message = QStringLiteral("Your Message");
 } // namespace Placeholder
 
-// Leading and trailing spaces (code 32) only; tabs and line breaks stay.
+// The engine's trimming, of code 32 only, for Qt's strings.
 inline QString TrimSpaces(const QString& text) {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text[first] == QLatin1Char(' '))
-        ++first;
-    while (end > first && text[end - 1] == QLatin1Char(' '))
-        --end;
-    return text.mid(first, end - first);
+    const auto trimmed = engine::TrimSpaces(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
+    return QString::fromUtf16(trimmed.data(), qsizetype(trimmed.size()));
 }
 
 } // namespace web

@@ -1,13 +1,17 @@
 #include "frmNagScreen2.h"
 
+#include "Controls.h"
+#include "LineBreaks.h"
+#include "LinkLabel.h"
 #include "OpenPage.h"
 #include "Placeholders.h"
 #include "Platform.h"
 #include "Product.h"
-#include "Windowing.h"
+#include "ScreenLook.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,16 +19,17 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <limits>
 
 namespace web {
 
-using platform::MakeButton;
-using platform::MakeFrame;
-using platform::MakeLabel;
-using platform::MakeLinkLabel;
-using platform::TwipsRect;
-using platform::Verdana;
+using look::DefaultPoints;
+using look::MakeButton;
+using look::MakeFrame;
+using look::MakeLabel;
+using look::MakeLinkLabel;
+using look::MakeTextBox;
+using look::TwipsRect;
+using look::Verdana;
 
 namespace {
 
@@ -42,18 +47,9 @@ const QString DownloadInvitation = QStringLiteral(
     "share them with your friends and family, tell them about Calvora, and help us keep "
     "these softwares free for all.");
 
-QLineEdit* MakeReferralBox(QWidget* frame, const char* name, const QString& placeholder,
-                           QRect rect) {
-    auto* box = new QLineEdit(placeholder, frame);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(rect);
-    box->setFont(Verdana(8.25));
-    box->setMaxLength(std::numeric_limits<int>::max()); // no box has a length limit
-    return box;
-}
-
 } // namespace
 
+// Worded as they have always been shown, "activites" included.
 const QStringList& frmNagScreen2::Appeals() {
     static const QStringList appeals{
         QStringLiteral("Calvora Softwares, such as this can be created and maintained only "
@@ -76,25 +72,23 @@ const QStringList& frmNagScreen2::Appeals() {
 frmNagScreen2::frmNagScreen2(platform::Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform), referral_(platform) {
     setObjectName(QStringLiteral("frmNagScreen2"));
-    platform::ApplyScreenLook(this, platform::ScreenTitle);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    white.setColor(QPalette::Base, Qt::white);
-    white.setColor(QPalette::Text, Qt::black);
-    setPalette(white);
-    platform::MakeFixedWindow(this, platform::TwipsSize(11115, 4725));
+    look::ApplyScreenLook(this);
+    // Unlike the other screens, a white form.
+    look::SetColours(this, {{QPalette::Window, Qt::white},
+                            {QPalette::WindowText, Qt::black},
+                            {QPalette::Base, Qt::white},
+                            {QPalette::Text, Qt::black}});
+    look::MakeFixedWindow(this, look::TwipsSize(11115, 4725));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     BuildControls();
 }
 
 void frmNagScreen2::BuildControls() {
-    auto* icon = MakeLabel(this, "picNagscreen2Icon", QString(), TwipsRect(360, 120, 540, 540),
-                           Verdana(8.25));
-    icon->setPixmap(platform::ApplicationPixmap(platform::Px(540)));
+    picNagscreen2Icon_ =
+        MakeLabel(this, "picNagscreen2Icon", QString(), TwipsRect(360, 120, 540, 540), Verdana());
 
     auto* caption = MakeLabel(this, "lblNagScreen2Caption", QString(), TwipsRect(1080, 240, 0, 0),
-                              platform::ScreenFont(QStringLiteral("MS Sans Serif"), 18));
+                              look::ScreenFont(QStringLiteral("MS Sans Serif"), 18));
     caption->setText(platform::ScreenTitle);
     caption->adjustSize();
 
@@ -107,7 +101,7 @@ void frmNagScreen2::BuildControls() {
     Check1_->setObjectName(QStringLiteral("Check1"));
     Check1_->setGeometry(TwipsRect(30, 2040, 7185, 555));
     Check1_->setFont(Verdana(14.25));
-    platform::SetTextColour(Check1_, CheckBlue);
+    look::SetTextColour(Check1_, CheckBlue);
     Check1_->setCursor(Qt::PointingHandCursor);
 
     cmdClose_ = MakeButton(this, "cmdClose", "E&xit", TwipsRect(6000, 2760, 1245, 375));
@@ -117,13 +111,8 @@ void frmNagScreen2::BuildControls() {
 
     // The keyboard order of the original form: Exit, the check box, then the referral
     // boxes in their own order; the message box is last and only Tab reaches it.
-    QWidget::setTabOrder(cmdClose_, Check1_);
-    QWidget::setTabOrder(Check1_, txtName_);
-    QWidget::setTabOrder(txtName_, cmdSubmit_);
-    QWidget::setTabOrder(cmdSubmit_, txtEmail_);
-    QWidget::setTabOrder(txtEmail_, txtFriendEmail_);
-    QWidget::setTabOrder(txtFriendEmail_, txtFriendName_);
-    QWidget::setTabOrder(txtFriendName_, txtMessage_);
+    look::SetTabOrder({cmdClose_, Check1_, txtName_, cmdSubmit_, txtEmail_, txtFriendEmail_,
+                       txtFriendName_, txtMessage_});
 
     connect(cmdClose_, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(Check1_, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
@@ -133,32 +122,31 @@ void frmNagScreen2::BuildControls() {
 void frmNagScreen2::BuildReferralFrame() {
     auto* frame = MakeFrame(this, "Frame2", "Refer A Friend", TwipsRect(120, 3240, 7065, 1455));
     frame->setFont(Verdana(9.75, true));
-    platform::SetFaceColour(frame, Navy, Qt::white);
+    look::SetFaceColour(frame, Navy, Qt::white);
 
-    txtName_ = MakeReferralBox(frame, "txtName", Placeholder::Name, TwipsRect(85, 360, 3375, 285));
-    txtEmail_ =
-        MakeReferralBox(frame, "txtEmail", Placeholder::Email, TwipsRect(3600, 360, 3375, 285));
-    txtFriendName_ = MakeReferralBox(frame, "txtFriendName", Placeholder::FriendName,
-                                     TwipsRect(85, 720, 3375, 285));
-    txtFriendEmail_ = MakeReferralBox(frame, "txtFriendEmail", Placeholder::FriendEmail,
-                                      TwipsRect(3600, 720, 3375, 285));
+    txtName_ = MakeTextBox(frame, "txtName", Placeholder::Name, TwipsRect(85, 360, 3375, 285));
+    txtEmail_ = MakeTextBox(frame, "txtEmail", Placeholder::Email, TwipsRect(3600, 360, 3375, 285));
+    txtFriendName_ =
+        MakeTextBox(frame, "txtFriendName", Placeholder::FriendName, TwipsRect(85, 720, 3375, 285));
+    txtFriendEmail_ = MakeTextBox(frame, "txtFriendEmail", Placeholder::FriendEmail,
+                                  TwipsRect(3600, 720, 3375, 285));
     cmdSubmit_ =
         MakeButton(frame, "cmdSubmit", "Refer A Friend &Now", TwipsRect(1920, 1080, 3375, 285));
-    cmdSubmit_->setFont(Verdana(8.25, true));
-    platform::SetFaceColour(cmdSubmit_, QColor(240, 240, 240), Qt::black);
+    cmdSubmit_->setFont(Verdana(DefaultPoints, true));
+    look::SetFaceColour(cmdSubmit_, QColor(240, 240, 240), Qt::black);
 
     // Lies below the frame's edge: the user never sees it, and sends its first text
     // unless Tab brings the focus into it.
     txtMessage_ = new QPlainTextEdit(frame);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setGeometry(TwipsRect(4800, 3600, 1815, 495));
-    txtMessage_->setFont(Verdana(8.25));
+    txtMessage_->setFont(Verdana());
     txtMessage_->setTabChangesFocus(true);
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     SetMessageText(InitialMessage);
 
     for (QLineEdit* box : {txtName_, txtEmail_, txtFriendName_, txtFriendEmail_}) {
-        platform::SetFaceColour(box, Qt::white, Qt::black);
+        look::SetFaceColour(box, Qt::white, Qt::black);
         box->installEventFilter(this);
     }
     txtMessage_->installEventFilter(this);
@@ -171,36 +159,32 @@ void frmNagScreen2::BuildDownloadFrame() {
     auto* frame =
         MakeFrame(this, "Frame6", "Download Calvora Softwares", TwipsRect(7320, 120, 3735, 4575));
     frame->setFont(Verdana(9.75, true));
-    platform::SetFaceColour(frame, Navy, Qt::white);
+    look::SetFaceColour(frame, Navy, Qt::white);
 
     auto* invitation =
         MakeLabel(frame, "Label3", DownloadInvitation, TwipsRect(120, 360, 3495, 3855), Verdana(9));
     invitation->setWordWrap(true);
     invitation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::SetTextColour(invitation, Qt::white);
+    look::SetTextColour(invitation, Qt::white);
 
     auto* link = MakeLinkLabel(frame, "lblGoToHome", "Click Here To Visit Calvora Softwares",
                                TwipsRect(75, 4250, 3585, 210), Verdana(9, true, true), Qt::yellow);
     link->setWordWrap(false);
     link->adjustSize();
-    connect(link, &platform::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
+    connect(link, &look::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
 
 void frmNagScreen2::Form_Load() {
-    setWindowTitle(platform::ScreenTitle);
-    setWindowIcon(platform::ApplicationIcon());
+    look::SetScreenTitle(this, platform::ScreenTitle);
+    picNagscreen2Icon_->setPixmap(look::ApplicationPixmap(look::Px(540)));
     platform_.SeedRandom();
     const int appeal = std::clamp(static_cast<int>(platform_.Random() * 4), 0, 3);
     Label2_->setText(Appeals()[appeal]);
     cmdClose_->setFocus();
 }
 
-void frmNagScreen2::Form_Unload() {
-    emit endRequested();
-}
-
 void frmNagScreen2::cmdClose_Click() {
-    emit endRequested();
+    emit exitRequested();
 }
 
 void frmNagScreen2::Check1_Click() {
@@ -221,34 +205,18 @@ void frmNagScreen2::Refuse(const QString& message) {
 }
 
 void frmNagScreen2::cmdSubmit_Click() {
-    ReferralValues& values = referral_.Values;
-    values.ReferName = TrimSpaces(txtName_->text());
-    values.ReferEmail = TrimSpaces(txtEmail_->text());
-    values.ReferMessage = TrimSpaces(MessageText());
-    values.ReferFriendName = TrimSpaces(txtFriendName_->text());
-    values.ReferFriendEmail = TrimSpaces(txtFriendEmail_->text());
-
-    if (values.ReferEmail == values.ReferFriendEmail) {
-        Refuse(QStringLiteral("Please Enter Distinct Email Addresses"));
-        return;
-    }
-    for (const char* mark : {"@", "."}) {
-        if (!values.ReferEmail.contains(QLatin1String(mark)) ||
-            !values.ReferFriendEmail.contains(QLatin1String(mark))) {
-            Refuse(QStringLiteral("Please Enter Proper Email Address"));
-            return;
-        }
-    }
-    referral_.SubmitReferral();
+    referral_.SubmitReferral({TrimSpaces(txtName_->text()), TrimSpaces(txtEmail_->text()),
+                              TrimSpaces(MessageText()), TrimSpaces(txtFriendName_->text()),
+                              TrimSpaces(txtFriendEmail_->text())});
 }
 
 // The message box holds line breaks as CR LF, as the site has always received them.
 QString frmNagScreen2::MessageText() const {
-    return txtMessage_->toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return platform::WithProgramLineBreaks(txtMessage_->toPlainText());
 }
 
 void frmNagScreen2::SetMessageText(const QString& text) {
-    txtMessage_->setPlainText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    txtMessage_->setPlainText(platform::WithQtLineBreaks(text));
 }
 
 QString frmNagScreen2::TextOf(QObject* box) const {
@@ -307,8 +275,9 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmNagScreen2::closeEvent(QCloseEvent* event) {
+    // The lifecycle decides when the screen goes away; closing only asks for the end.
     event->ignore();
-    Form_Unload();
+    emit closeRequested();
 }
 
 } // namespace web

@@ -21,8 +21,6 @@ public:
     explicit frmNagScreen2(platform::Platform& platform, QWidget* parent = nullptr);
 
     void Form_Load();
-    // Closing the window, or being unloaded for any other reason, ends the program.
-    void Form_Unload();
 
     const modTellAFriend& Referral() const { return referral_; }
 
@@ -35,7 +33,10 @@ public slots:
     void lblGoToHome_Click();
 
 signals:
-    void endRequested();
+    // The Exit button.
+    void exitRequested();
+    // The window's close box.
+    void closeRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,6 +56,7 @@ private:
     platform::Platform& platform_;
     modTellAFriend referral_;
 
+    QLabel* picNagscreen2Icon_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
     QCheckBox* Check1_ = nullptr;
     QLabel* Label2_ = nullptr;

@@ -20,7 +20,40 @@ bool IsUnfilled(const QString& value, const QString& placeholder) {
     return trimmed.isEmpty() || trimmed == placeholder;
 }
 
+// Only that both marks occur somewhere; where and how often is never examined.
+bool LooksLikeAnAddress(const QString& address, QChar mark) {
+    return address.contains(mark);
+}
+
 } // namespace
+
+std::optional<QString> ReferralProblem(const ReferralValues& values) {
+    if (values.ReferEmail == values.ReferFriendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    for (const QChar mark : {QLatin1Char('@'), QLatin1Char('.')}) {
+        if (!LooksLikeAnAddress(values.ReferEmail, mark) ||
+            !LooksLikeAnAddress(values.ReferFriendEmail, mark))
+            return QStringLiteral("Please Enter Proper Email Address");
+    }
+    // The address rows cannot fail any more once the checks above have passed; they stay so
+    // the list reads as the whole of what a referral needs.
+    const struct {
+        const QString& value;
+        const QString& placeholder;
+        const char* message;
+    } required[] = {
+        {values.ReferName, Placeholder::Name, "Please Enter Your Name"},
+        {values.ReferEmail, Placeholder::Email, "Please Enter Your Email"},
+        {values.ReferMessage, Placeholder::Message, "Please Enter Your Message"},
+        {values.ReferFriendName, Placeholder::FriendName, "Please Enter Your Friend's Name"},
+        {values.ReferFriendEmail, Placeholder::FriendEmail, "Please Enter Your Friend's Email"},
+    };
+    for (const auto& check : required) {
+        if (IsUnfilled(check.value, check.placeholder))
+            return QString::fromLatin1(check.message);
+    }
+    return std::nullopt;
+}
 
 QString BuildReferUrl(const ReferralValues& values) {
     return PageUrl(PageKey::ReferAFriend) + "&taf1=" + Encoded(values.ReferName) +
@@ -29,31 +62,19 @@ QString BuildReferUrl(const ReferralValues& values) {
            "&taf5=" + Encoded(values.ReferFriendEmail) + "&taf6=" + Encoded(ProductPageUrl());
 }
 
-void modTellAFriend::SubmitReferral() {
-    const struct {
-        const QString& value;
-        const QString& placeholder;
-        const char* message;
-    } checks[] = {
-        {Values.ReferName, Placeholder::Name, "Please Enter Your Name"},
-        {Values.ReferEmail, Placeholder::Email, "Please Enter Your Email"},
-        {Values.ReferMessage, Placeholder::Message, "Please Enter Your Message"},
-        {Values.ReferFriendName, Placeholder::FriendName, "Please Enter Your Friend's Name"},
-        {Values.ReferFriendEmail, Placeholder::FriendEmail, "Please Enter Your Friend's Email"},
-    };
-    for (const auto& check : checks) {
-        if (IsUnfilled(check.value, check.placeholder)) {
-            platform_.ShowMessage(QString::fromLatin1(check.message), platform::MessageIcon::Stop,
-                                  platform::MessageButtons::Ok, platform::AppTitle);
-            return;
-        }
+void modTellAFriend::SubmitReferral(const ReferralValues& values) {
+    values_ = values;
+    if (const auto problem = ReferralProblem(values_)) {
+        platform_.ShowMessage(*problem, platform::MessageIcon::Stop, platform::MessageButtons::Ok,
+                              platform::AppTitle);
+        return;
     }
-    ReferUrl = BuildReferUrl(Values);
+    referUrl_ = BuildReferUrl(values_);
     OpenReferralUrl();
 }
 
 void modTellAFriend::OpenReferralUrl() {
-    platform_.OpenUrl(ReferUrl);
+    platform_.OpenUrl(referUrl_);
 }
 
 } // namespace web

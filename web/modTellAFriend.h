@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace platform {
 class Platform;
 }
@@ -18,6 +20,12 @@ struct ReferralValues {
     QString ReferFriendEmail;
 };
 
+// The message for the first thing wrong with the values of one press, in the order the
+// form has always checked them: the two addresses (distinct, each with an "@", each with
+// a "."), then each value that is empty or still its placeholder. Nothing when the values
+// may be sent.
+std::optional<QString> ReferralProblem(const ReferralValues& values);
+
 // The referral page URL with "taf1" to "taf6" appended in that order. Every value is
 // percent-encoded as UTF-8, so "&", "=", "#", spaces and line breaks reach the site whole.
 QString BuildReferUrl(const ReferralValues& values);
@@ -26,17 +34,19 @@ class modTellAFriend {
 public:
     explicit modTellAFriend(platform::Platform& platform) : platform_(platform) {}
 
-    // Values of the last press; they stay until the next one.
-    ReferralValues Values;
-    QString ReferUrl;
+    // Keeps the values until the next press; refuses the first problem with a message,
+    // otherwise builds ReferUrl and opens it.
+    void SubmitReferral(const ReferralValues& values);
 
-    // Refuses the first value that is empty or still its placeholder; otherwise builds
-    // ReferUrl and opens it.
-    void SubmitReferral();
-    void OpenReferralUrl();
+    const ReferralValues& Values() const { return values_; }
+    const QString& ReferUrl() const { return referUrl_; }
 
 private:
+    void OpenReferralUrl();
+
     platform::Platform& platform_;
+    ReferralValues values_;
+    QString referUrl_;
 };
 
 } // namespace web

@@ -1,12 +1,13 @@
 // The helpers every screen's look relies on: caption texts and the link label's click.
 
-#include "Windowing.h"
+#include "LinkLabel.h"
+#include "ScreenLook.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
-using platform::CaptionText;
-using platform::LinkLabel;
+using look::CaptionText;
+using look::LinkLabel;
 
 class ScreenLookTest : public QObject {
     Q_OBJECT

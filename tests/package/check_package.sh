@@ -4,6 +4,8 @@
 # computed from the linked libraries.
 set -euo pipefail
 build_dir=${1:?build directory}
+app_id=${2:?application id}
+version=${3:?version}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -11,10 +13,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work" >"$work/cpack.log" 2>&1 ||
     { cat "$work/cpack.log"; fail "cpack failed"; }
 deb=$(ls "$work"/*.deb)
-app_id=example.calvora.NuvraKarmicDebtNumber
 
 [[ $(dpkg-deb -f "$deb" Package) == nuvra-karmic-debt-number ]] || fail "package name"
-[[ $(dpkg-deb -f "$deb" Version) == 1.90 ]] || fail "package version"
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     [[ $depends == *"$library ("* ]] || fail "Depends lacks $library: $depends"

@@ -2,7 +2,7 @@
 
 #include "FakePlatform.h"
 #include "KarmicDebt.h"
-#include "Windowing.h"
+#include "LinkLabel.h"
 #include "frmAbout.h"
 #include "frmKarmicDebtNo.h"
 #include "frmMain.h"
@@ -35,7 +35,7 @@ QStringList Nameless(QAccessibleInterface* node) {
         return missing;
     auto* widget = qobject_cast<QWidget*>(node->object());
     const bool reachable = widget && (widget->focusPolicy() & Qt::TabFocus);
-    const bool link = qobject_cast<platform::LinkLabel*>(node->object()) != nullptr;
+    const bool link = qobject_cast<look::LinkLabel*>(node->object()) != nullptr;
     if ((reachable || link) && node->text(QAccessible::Name).trimmed().isEmpty())
         missing << widget->objectName() + "(" + widget->metaObject()->className() + ")";
     for (int i = 0; i < node->childCount(); ++i)

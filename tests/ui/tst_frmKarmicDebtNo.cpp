@@ -150,11 +150,11 @@ void frmKarmicDebtNoTest::links() {
 
 void frmKarmicDebtNoTest::backAndCloseAreReported() {
     QSignalSpy back(screen.get(), &frmKarmicDebtNo::backRequested);
-    QSignalSpy exit(screen.get(), &frmKarmicDebtNo::exitRequested);
+    QSignalSpy close(screen.get(), &frmKarmicDebtNo::closeRequested);
     QTest::mouseClick(screen->findChild<QPushButton*>("cmdback"), Qt::LeftButton);
     QCOMPARE(back.count(), 1);
     screen->close();
-    QCOMPARE(exit.count(), 1);
+    QCOMPARE(close.count(), 1);
     QVERIFY(screen->isVisible()); // the lifecycle, not the window, decides when it goes
 }
 

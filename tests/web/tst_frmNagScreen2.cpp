@@ -267,18 +267,20 @@ void frmNagScreen2Test::eachPressSubmitsAgain() {
     submit();
     QCOMPARE(fake->openedUrls.size(), 2);
     QCOMPARE(fake->openedUrls[0], fake->openedUrls[1]);
-    QCOMPARE(screen->Referral().Values.ReferName, QStringLiteral("Ann\t")); // tab kept
-    QCOMPARE(screen->Referral().Values.ReferMessage, QStringLiteral("Your Message\r\n"));
+    QCOMPARE(screen->Referral().Values().ReferName, QStringLiteral("Ann\t")); // tab kept
+    QCOMPARE(screen->Referral().Values().ReferMessage, QStringLiteral("Your Message\r\n"));
     const QUrlQuery query(QUrl(fake->openedUrls[0]));
     QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
-    QCOMPARE(screen->Referral().ReferUrl, fake->openedUrls[0]);
+    QCOMPARE(screen->Referral().ReferUrl(), fake->openedUrls[0]);
 }
 
 void frmNagScreen2Test::exitAndCloseAskToEnd() {
-    QSignalSpy end(screen.get(), &frmNagScreen2::endRequested);
+    QSignalSpy exit(screen.get(), &frmNagScreen2::exitRequested);
+    QSignalSpy close(screen.get(), &frmNagScreen2::closeRequested);
     QTest::keyClick(child<QPushButton>("cmdClose"), Qt::Key_Space);
     screen->close();
-    QCOMPARE(end.count(), 2);
+    QCOMPARE(exit.count(), 1);
+    QCOMPARE(close.count(), 1);
 }
 
 QTEST_MAIN(frmNagScreen2Test)

@@ -8,6 +8,7 @@
 #include <QUrlQuery>
 
 using web::ReferralValues;
+Q_DECLARE_METATYPE(ReferralValues)
 
 class modTellAFriendTest : public QObject {
     Q_OBJECT
@@ -16,8 +17,9 @@ private slots:
     void exactUrl();
     void valuesComeBackWhole_data();
     void valuesComeBackWhole();
-    void missingValues_data();
-    void missingValues();
+    void firstProblem_data();
+    void firstProblem();
+    void submitRefusesOrOpens();
 };
 
 void modTellAFriendTest::exactUrl() {
@@ -59,39 +61,73 @@ void modTellAFriendTest::valuesComeBackWhole() {
     QCOMPARE(items[6].second, web::ProductPageUrl());
 }
 
-void modTellAFriendTest::missingValues_data() {
-    QTest::addColumn<int>("missing"); // one bit per value, in the order of the form
-    QTest::addColumn<QString>("message");
-    QTest::newRow("name") << 0b00001 << "Please Enter Your Name";
-    QTest::newRow("email") << 0b00010 << "Please Enter Your Email";
-    QTest::newRow("message") << 0b00100 << "Please Enter Your Message";
-    QTest::newRow("friend's name") << 0b01000 << "Please Enter Your Friend's Name";
-    QTest::newRow("friend's email") << 0b10000 << "Please Enter Your Friend's Email";
-    // With more than one missing, the earliest in the order speaks.
-    QTest::newRow("name and message") << 0b00101 << "Please Enter Your Name";
-    QTest::newRow("message and friend's name") << 0b01100 << "Please Enter Your Message";
-    QTest::newRow("email and friend's email") << 0b10010 << "Please Enter Your Email";
-}
+void modTellAFriendTest::firstProblem_data() {
+    QTest::addColumn<ReferralValues>("values");
+    QTest::addColumn<QString>("message"); // empty: the values may be sent
 
-void modTellAFriendTest::missingValues() {
-    QFETCH(int, missing);
-    QFETCH(QString, message);
-    const QString placeholders[] = {"Your Name", "Your Email Address", "Your Message",
-                                    "Friend's Name", "Friend's Email Address"};
-    for (const bool asPlaceholder : {true, false}) {
-        testing::FakePlatform fake;
-        web::modTellAFriend referral(fake);
-        QString texts[] = {"Ann", "a@b.org", "Hello", "Bob", "c@d.org"};
+    const ReferralValues good{"Ann", "a@b.org", "Hello", "Bob", "c@d.org"};
+    const auto with = [&](int missing, bool asPlaceholder) {
+        // One bit per value, in the order of the form.
+        const QString placeholders[] = {"Your Name", "Your Email Address", "Your Message",
+                                        "Friend's Name", "Friend's Email Address"};
+        QString texts[] = {good.ReferName, good.ReferEmail, good.ReferMessage, good.ReferFriendName,
+                           good.ReferFriendEmail};
         for (int i = 0; i < 5; ++i) {
             if (missing & (1 << i))
                 texts[i] = asPlaceholder ? " " + placeholders[i] + " " : QString("  ");
         }
-        referral.Values = {texts[0], texts[1], texts[2], texts[3], texts[4]};
-        referral.SubmitReferral();
-        QCOMPARE(fake.messages.size(), 1u);
-        QCOMPARE(fake.messages[0].text, message);
-        QVERIFY(fake.openedUrls.isEmpty());
+        return ReferralValues{texts[0], texts[1], texts[2], texts[3], texts[4]};
+    };
+    QTest::newRow("all filled") << good << "";
+    QTest::newRow("untouched message passes")
+        << ReferralValues{"Ann", "a@b.org", "Your Message\r\n", "Bob", "c@d.org"} << "";
+    for (const bool asPlaceholder : {true, false}) {
+        const char* how = asPlaceholder ? "placeholder" : "spaces";
+        const auto row = [&](const char* name, int missing, const char* message) {
+            QTest::addRow("%s: %s", how, name) << with(missing, asPlaceholder) << message;
+        };
+        row("name", 0b00001, "Please Enter Your Name");
+        row("message", 0b00100, "Please Enter Your Message");
+        row("friend's name", 0b01000, "Please Enter Your Friend's Name");
+        // With more than one missing, the earliest in the order speaks.
+        row("name and message", 0b00101, "Please Enter Your Name");
+        row("message and friend's name", 0b01100, "Please Enter Your Message");
     }
+    const QString proper = "Please Enter Proper Email Address";
+    const QString distinct = "Please Enter Distinct Email Addresses";
+    QTest::newRow("both addresses at their placeholders") << with(0b10010, true) << proper;
+    QTest::newRow("same address, even without @")
+        << ReferralValues{"", "x", "", "", "x"} << distinct;
+    QTest::newRow("addresses differing in case are distinct")
+        << ReferralValues{"Ann", "A@b.org", "Hi", "Bob", "a@b.org"} << "";
+    QTest::newRow("no @") << ReferralValues{"Ann", "ab.org", "Hi", "Bob", "c@d.org"} << proper;
+    QTest::newRow("friend's without .")
+        << ReferralValues{"Ann", "a@b.org", "Hi", "Bob", "c@dorg"} << proper;
+    QTest::newRow("addresses before names")
+        << ReferralValues{"", "a@b.org", "", "", "c@dorg"} << proper;
+}
+
+void modTellAFriendTest::firstProblem() {
+    QFETCH(ReferralValues, values);
+    QFETCH(QString, message);
+    QCOMPARE(web::ReferralProblem(values).value_or(QString()), message);
+}
+
+void modTellAFriendTest::submitRefusesOrOpens() {
+    testing::FakePlatform fake;
+    web::modTellAFriend referral(fake);
+    referral.SubmitReferral({"Ann", "a@b.org", "Hi", "", "c@d.org"});
+    QCOMPARE(fake.messages.size(), 1u);
+    QCOMPARE(fake.messages[0].text, QStringLiteral("Please Enter Your Friend's Name"));
+    QCOMPARE(fake.messages[0].icon, platform::MessageIcon::Stop);
+    QVERIFY(fake.openedUrls.isEmpty());
+    QCOMPARE(referral.Values().ReferFriendName, QString()); // kept until the next press
+
+    const ReferralValues values{"Ann", "a@b.org", "Hi", "Bob", "c@d.org"};
+    referral.SubmitReferral(values);
+    QCOMPARE(fake.messages.size(), 1u);
+    QCOMPARE(fake.openedUrls, QStringList{web::BuildReferUrl(values)});
+    QCOMPARE(referral.ReferUrl(), fake.openedUrls[0]);
 }
 
 QTEST_APPLESS_MAIN(modTellAFriendTest)

@@ -32,4 +32,24 @@ start_program right
 wait_for_message >/dev/null || fail "neither of two simultaneous starts was refused"
 wait_for_screen frmMain >/dev/null || fail "neither of two simultaneous starts ran"
 [[ $(count_screens frmMain) -eq 1 ]] || fail "two instances run at once"
+kill_program left
+kill_program right
+
+# The program's name is its executable's: a link to it is the program, refused while it
+# runs and keeping the same settings; a copy under another name is a program of its own.
+export XDG_CONFIG_HOME="$work_dir/config"
+store="$XDG_CONFIG_HOME/Calvora"
+start_program original
+wait_for_screen frmMain >/dev/null || fail "the program showed no main screen"
+ln -s "$PROGRAM" "$work_dir/AnotherName"
+PROGRAM="$work_dir/AnotherName" start_program linked
+message=$(wait_for_message) || fail "a link to the running program was not refused"
+press_keys "$message" Return
+wait_until_ended linked
+[[ ! -e "$store/AnotherName.conf" ]] || fail "a link to the program kept settings of its own"
+cp "$PROGRAM" "$work_dir/NuvraCopy"
+PROGRAM="$work_dir/NuvraCopy" start_program copy
+copies_shown() { [[ $(count_screens frmMain) -eq 2 ]]; }
+wait_until 15 copies_shown || fail "a copy under another name was refused"
+[[ -e "$store/NuvraCopy.conf" ]] || fail "a copy under another name has no settings of its own"
 echo "single instance: all checks passed"

@@ -5,13 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QUrl>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -123,8 +122,45 @@ MessageAnswer QtPlatform::ShowMessage(const QString& text, MessageIcon icon, Mes
     }
 }
 
+namespace {
+
+// Starts the opener without waiting for it, with none of its output reaching ours.
+bool StartQuietly(const QString& program, const QStringList& arguments) {
+    QProcess opener;
+    opener.setProgram(program);
+    opener.setArguments(arguments);
+    opener.setStandardInputFile(QProcess::nullDevice());
+    opener.setStandardOutputFile(QProcess::nullDevice());
+    opener.setStandardErrorFile(QProcess::nullDevice());
+    return opener.startDetached();
+}
+
+// $BROWSER names one or more browsers, separated by ':', each maybe with "%s" for the URL.
+bool StartUsersBrowser(const QString& url) {
+    const QString browsers = qEnvironmentVariable("BROWSER");
+    for (const QString& browser : browsers.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        QStringList command = QProcess::splitCommand(browser);
+        if (command.isEmpty())
+            continue;
+        const bool takesUrl = browser.contains(QLatin1String("%s"));
+        for (QString& part : command)
+            part.replace(QLatin1String("%s"), url);
+        if (!takesUrl)
+            command << url;
+        if (StartQuietly(command.takeFirst(), command))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+// The desktop's opener (xdg-open), or else the user's $BROWSER. Qt's own URL opening would
+// print the whole URL when no browser starts, and the opener may print it too: a referral
+// URL carries what the user typed, which belongs in no log.
 void QtPlatform::OpenUrl(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
+    if (!StartQuietly(QStringLiteral("xdg-open"), {url}))
+        StartUsersBrowser(url);
 }
 
 bool QtPlatform::OwnsClipboard() const {

@@ -5,8 +5,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -17,6 +22,8 @@ private slots:
     void messageBox_data();
     void messageBox();
     void randomStaysInRange();
+    void openingAPageLogsNothing_data();
+    void openingAPageLogsNothing();
 };
 
 void QtPlatformTest::messageBox_data() {
@@ -77,6 +84,73 @@ void QtPlatformTest::randomStaysInRange() {
         const double r = platform.Random();
         QVERIFY(r >= 0.0 && r < 1.0);
     }
+}
+
+void QtPlatformTest::openingAPageLogsNothing_data() {
+    QTest::addColumn<bool>("opener");   // an xdg-open that prints what it is given
+    QTest::addColumn<int>("urlLength"); // past what one argument may hold, it cannot start
+    QTest::newRow("the opener prints the URL") << true << 100;
+    QTest::newRow("no opener and no browser") << false << 100;
+    QTest::newRow("a URL longer than an argument") << true << 200 * 1024;
+}
+
+// Whichever way opening a page fails, nothing of the URL, which may carry what the user
+// typed into the referral form, reaches the program's output.
+void QtPlatformTest::openingAPageLogsNothing() {
+    QFETCH(bool, opener);
+    QFETCH(int, urlLength);
+    QTemporaryDir bin;
+    QVERIFY(bin.isValid());
+    const QString ran = bin.filePath("ran");
+    if (opener) {
+        QFile script(bin.filePath("xdg-open"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"cannot open $1\"; echo \"cannot open $1\" >&2\n"
+                     ": >\"" +
+                     QFile::encodeName(ran) + "\"\nexit 3\n");
+        script.close();
+        QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
+    }
+    const QByteArray savedPath = qgetenv("PATH");
+    const QByteArray savedBrowser = qgetenv("BROWSER");
+    qputenv("PATH", QFile::encodeName(bin.path()));
+    qunsetenv("BROWSER");
+
+    static QStringList messages;
+    messages.clear();
+    const auto previousHandler = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+    QTemporaryFile output;
+    QVERIFY(output.open());
+    fflush(stdout);
+    fflush(stderr);
+    const int savedOut = dup(STDOUT_FILENO);
+    const int savedErr = dup(STDERR_FILENO);
+    dup2(output.handle(), STDOUT_FILENO);
+    dup2(output.handle(), STDERR_FILENO);
+
+    const QString secret = "secret" + QString(urlLength, QLatin1Char('x'));
+    QtPlatform platform;
+    platform.OpenUrl("https://example.org/?taf1=" + secret);
+    // The opener runs on its own; give it the time to say what it would.
+    const bool expectOpener = opener && urlLength < 1000;
+    const bool openerRan =
+        expectOpener ? QTest::qWaitFor([&] { return QFile::exists(ran); }) : QFile::exists(ran);
+
+    fflush(stdout);
+    fflush(stderr);
+    dup2(savedOut, STDOUT_FILENO);
+    dup2(savedErr, STDERR_FILENO);
+    ::close(savedOut);
+    ::close(savedErr);
+    qInstallMessageHandler(previousHandler);
+    qputenv("PATH", savedPath);
+    if (!savedBrowser.isNull())
+        qputenv("BROWSER", savedBrowser);
+
+    QCOMPARE(openerRan, expectOpener);
+    QVERIFY2(!output.readAll().contains("secret"), "the URL reached the program's output");
+    QVERIFY2(!messages.join('\n').contains("secret"), "the URL reached the program's log");
 }
 
 QTEST_MAIN(QtPlatformTest)

@@ -96,6 +96,8 @@ browser_case() {
     line=$(reading_for_ed_kay)
     [[ $line == "Karmic Debt Number: 13"* ]] || fail "$what: after the link the reading began '$line'"
     [[ $(count_messages) -eq 0 ]] || fail "$what: a message appeared"
+    # Nothing of a URL (a referral's carries what the user typed) reaches any log.
+    ! grep -q 'ssd\.php' "$work_dir/$name.log" || fail "$what: the URL reached the log"
     kill_program "$name"
     echo "ok: $what"
 }
@@ -104,7 +106,7 @@ export PROGRAM_PATH="$work_dir/empty-bin" BROWSER=
 browser_case "no xdg-open and no browser"
 # The hanging stand-in notes its process id, so the test ends exactly what it started.
 printf '#!/bin/sh\necho $$ >>"%s"\nexec sleep 600\n' "$work_dir/hung.pids" >"$work_dir/hang-bin/xdg-open"
-printf '#!/bin/sh\necho broken >&2\nexit 3\n' >"$work_dir/fail-bin/xdg-open"
+printf '#!/bin/sh\necho "cannot open $1" >&2\nexit 3\n' >"$work_dir/fail-bin/xdg-open"
 chmod +x "$work_dir/hang-bin/xdg-open" "$work_dir/fail-bin/xdg-open"
 export PROGRAM_PATH="$work_dir/hang-bin:$base_path"
 browser_case "xdg-open that hangs"

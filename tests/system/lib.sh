@@ -8,7 +8,6 @@ unset WAYLAND_DISPLAY
 
 # Screens are told apart by their window role, which is the screen's name; message boxes
 # by their caption, the application title.
-PROGRAM_CLASS=NuvraKarmicDebtNumber
 MESSAGE_TITLE='^Nuvra Karmic Debt Number$'
 
 declare -a background_pids=()
@@ -48,7 +47,7 @@ start_display() {
     export DISPLAY=":$(head -n1 "$number_file")"
     openbox --sm-disable >/dev/null 2>&1 &
     background_pids+=($!)
-    wait_until 10 window_manager_running || fail "openbox did not start"
+    wait_until 30 window_manager_running || fail "openbox did not start"
 }
 
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
@@ -91,7 +90,7 @@ wait_until_ended() {
 # frmNagScreen2), by window role.
 screen_windows() {
     local role=$1 id
-    for id in $(xdotool search --onlyvisible --class "^$PROGRAM_CLASS\$" 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --class '.' 2>/dev/null); do
         if xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | grep -q "= \"$role\"\$"; then
             echo "$id"
         fi
@@ -169,4 +168,21 @@ press_back() {
     press_keys "$1" alt+b
     wait_for_screen_gone frmKarmicDebtNo || fail "Back left the result screen up"
     wait_for_screen frmMain >/dev/null || fail "Back showed no main screen"
+}
+
+# True when the window as the user sees it, frame included, stands in the middle of the
+# screen. Openbox here has no panels, so the whole screen is the available area.
+frame_centred() {
+    local window=$1 x y width height left right top bottom screen_width screen_height
+    read -r x y width height < <(xwininfo -id "$window" | awk '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS |
+        sed -n 's/.*= *//; s/,/ /gp')
+    [[ -n ${bottom:-} ]] || return 1
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    local dx=$(((x - left) * 2 + left + width + right - screen_width))
+    local dy=$(((y - top) * 2 + top + height + bottom - screen_height))
+    echo "frame of $window: client $x,$y ${width}x$height, extents $left $right $top $bottom, off by $dx,$dy" >"$work_dir/last-frame"
+    ((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2))
 }

@@ -9,10 +9,25 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
 }
 
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    QLabel::mousePressEvent(event);
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+// The second press of a double click starts no click of its own: one double click opens
+// one page.
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    pressed_ = false;
+}
+
 // A release outside the label is how a user takes back a press.
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
         emit clicked();
 }
 

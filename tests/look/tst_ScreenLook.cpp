@@ -44,18 +44,22 @@ void ScreenLookTest::linkLabelClick_data() {
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("twice"); // a double click
     QTest::addColumn<int>("clicks");
     const QPoint inside(10, 5);
     const QPoint outside(300, 5);
-    QTest::newRow("press and release inside") << inside << inside << int(Qt::LeftButton) << 1;
-    QTest::newRow("dragged off to cancel") << inside << outside << int(Qt::LeftButton) << 0;
-    QTest::newRow("right button") << inside << inside << int(Qt::RightButton) << 0;
+    const int left = Qt::LeftButton;
+    QTest::newRow("press and release inside") << inside << inside << left << false << 1;
+    QTest::newRow("dragged off to cancel") << inside << outside << left << false << 0;
+    QTest::newRow("right button") << inside << inside << int(Qt::RightButton) << false << 0;
+    QTest::newRow("double click opens once") << inside << inside << left << true << 1;
 }
 
 void ScreenLookTest::linkLabelClick() {
     QFETCH(QPoint, press);
     QFETCH(QPoint, release);
     QFETCH(int, button);
+    QFETCH(bool, twice);
     QFETCH(int, clicks);
     LinkLabel label;
     label.setText(QStringLiteral("a link"));
@@ -63,6 +67,10 @@ void ScreenLookTest::linkLabelClick() {
     QSignalSpy clicked(&label, &LinkLabel::clicked);
     QTest::mousePress(&label, Qt::MouseButton(button), {}, press);
     QTest::mouseRelease(&label, Qt::MouseButton(button), {}, release);
+    if (twice) { // the second press comes as a double click
+        QTest::mouseDClick(&label, Qt::MouseButton(button), {}, press);
+        QTest::mouseRelease(&label, Qt::MouseButton(button), {}, release);
+    }
     QCOMPARE(clicked.count(), clicks);
 }
 

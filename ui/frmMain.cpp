@@ -11,7 +11,9 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -276,19 +278,51 @@ void frmMain::CoBrand_Randomize() {
         brand_.lblFullBrand->raise();
 }
 
+namespace {
+
+// Letters a to z as A to Z; every other character as it is.
+QString UpperCaseLatin(QString text) {
+    for (QChar& c : text) {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - ('a' - 'A'));
+    }
+    return text;
+}
+
+} // namespace
+
+// The key filter of the name boxes: letters typed a to z go in as A to Z, also when an
+// input method or a compose sequence commits them; pasted text keeps its case. A key
+// held with Ctrl or Alt inserts nothing: it is a command or an access key, never text.
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // Letters typed a to z go in as A to Z; pasted text keeps its case.
+    auto* box = static_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        const bool plainKey = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        if (plainKey && text.size() == 1 && text[0] >= QLatin1Char('a') &&
-            text[0] <= QLatin1Char('z')) {
-            static_cast<QLineEdit*>(watched)->insert(text.toUpper());
+        if (text.isEmpty())
+            return false;
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            QKeyEvent command(key->type(), key->key(), key->modifiers(), QString(),
+                              key->isAutoRepeat(), key->count());
+            QCoreApplication::sendEvent(box, &command);
+            return true;
+        }
+        const QString upper = UpperCaseLatin(text);
+        if (upper != text) {
+            box->insert(upper);
+            return true;
+        }
+    } else if (event->type() == QEvent::InputMethod) {
+        auto* input = static_cast<QInputMethodEvent*>(event);
+        const QString upper = UpperCaseLatin(input->commitString());
+        if (upper != input->commitString()) {
+            QInputMethodEvent committed(input->preeditString(), input->attributes());
+            committed.setCommitString(upper, input->replacementStart(), input->replacementLength());
+            QCoreApplication::sendEvent(box, &committed);
             return true;
         }
     }
-    return QMainWindow::eventFilter(watched, event);
+    return false;
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -21,6 +22,12 @@
 #include <QTimer>
 
 #include <memory>
+
+namespace {
+char16_t UpperLatin(char16_t c) {
+    return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
+}
+} // namespace
 
 using platform::MessageButtons;
 using platform::MessageIcon;
@@ -221,33 +228,49 @@ void frmMainTest::dateFailureLeavesFocusWhereItWas() {
 
 void frmMainTest::keyFilterUpperCasesTypedLetters_data() {
     QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("inputMethod"); // committed by an input method, not typed as keys
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("lower-case name") << "john smith"
-                                     << "JOHN SMITH";
-    QTest::newRow("every letter a to z") << "abcdefghijklmnopqrstuvwxyz"
-                                         << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    QTest::newRow("signs and digits pass") << "o'neil-3"
-                                           << "O'NEIL-3";
-    QTest::newRow("capitals stay") << "McRae"
-                                   << "MCRAE";
+    const int none = Qt::NoModifier;
+    QTest::newRow("lower-case name") << "john smith" << none << false << "JOHN SMITH";
+    QTest::newRow("every letter a to z")
+        << "abcdefghijklmnopqrstuvwxyz" << none << false << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    QTest::newRow("signs and digits pass") << "o'neil-3" << none << false << "O'NEIL-3";
+    QTest::newRow("capitals stay") << "McRae" << none << false << "MCRAE";
     QTest::newRow("accented letters pass")
-        << QString::fromUtf8("éloïse") << QString::fromUtf8("éLOïSE");
+        << QString::fromUtf8("éloïse") << none << false << QString::fromUtf8("éLOïSE");
+    QTest::newRow("Alt with a letter types nothing") << "bg" << int(Qt::AltModifier) << false << "";
+    QTest::newRow("Ctrl with a letter types nothing")
+        << "b" << int(Qt::ControlModifier) << false << "";
+    QTest::newRow("input method commits")
+        << QString::fromUtf8("zoë a") << none << true << QString::fromUtf8("ZOë A");
 }
 
 void frmMainTest::keyFilterUpperCasesTypedLetters() {
     QFETCH(QString, typed);
+    QFETCH(int, modifiers);
+    QFETCH(bool, inputMethod);
     QFETCH(QString, expected);
     for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
         auto* box = child<QLineEdit>(name);
         box->setFocus();
-        for (QChar c : typed)
-            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        if (inputMethod) {
+            QInputMethodEvent commit;
+            commit.setCommitString(typed);
+            QApplication::sendEvent(box, &commit);
+        }
+        for (QChar c : inputMethod ? QString() : typed) {
+            const char16_t upper = UpperLatin(c.unicode());
+            const int key = upper >= u'A' && upper <= u'Z' ? Qt::Key_A + (upper - u'A') : 0;
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key(key), QString(c),
+                                Qt::KeyboardModifiers(modifiers));
+        }
         QCOMPARE(box->text(), expected);
     }
     auto* box = child<QLineEdit>("txtFirstName");
     QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), expected.chopped(1));
+    QCOMPARE(box->text(), expected.left(expected.size() - 1));
 }
 
 void frmMainTest::pastedTextKeepsItsCase() {

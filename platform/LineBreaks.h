@@ -1,6 +1,6 @@
 #pragma once
 // The program's texts break lines with CR LF (and the update question with a lone CR);
-// Qt's controls break them with LF alone.
+// Qt's labels and text boxes break them with LF alone.
 
 #include <QString>
 
@@ -11,11 +11,6 @@ inline QString WithQtLineBreaks(QString text) {
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
-}
-
-// LF becomes CR LF, as the program's texts have it.
-inline QString WithProgramLineBreaks(QString text) {
-    return text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
 } // namespace platform

@@ -1,8 +1,8 @@
 #include "frmNagScreen2.h"
 
 #include "Controls.h"
-#include "LineBreaks.h"
 #include "LinkLabel.h"
+#include "MessageTextBox.h"
 #include "OpenPage.h"
 #include "Placeholders.h"
 #include "Platform.h"
@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include <algorithm>
 
@@ -35,6 +36,7 @@ namespace {
 
 const QColor Navy{0, 0, 128};
 const QColor CheckBlue{0, 0, 192};
+const QColor PlainFace{240, 240, 240};
 const QString InitialMessage = Placeholder::Message + QStringLiteral("\r\n");
 
 const QString DownloadInvitation = QStringLiteral(
@@ -78,6 +80,7 @@ frmNagScreen2::frmNagScreen2(platform::Platform& platform, QWidget* parent)
                             {QPalette::WindowText, Qt::black},
                             {QPalette::Base, Qt::white},
                             {QPalette::Text, Qt::black}});
+
     look::MakeFixedWindow(this, look::TwipsSize(11115, 4725));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     BuildControls();
@@ -108,6 +111,9 @@ void frmNagScreen2::BuildControls() {
 
     BuildReferralFrame();
     BuildDownloadFrame();
+    // Plain buttons: neither takes the light blue face of the other screens.
+    for (QPushButton* button : {cmdClose_, cmdSubmit_})
+        look::SetFaceColour(button, PlainFace, Qt::black);
 
     // The keyboard order of the original form: Exit, the check box, then the referral
     // boxes in their own order; the message box is last and only Tab reaches it.
@@ -133,11 +139,10 @@ void frmNagScreen2::BuildReferralFrame() {
     cmdSubmit_ =
         MakeButton(frame, "cmdSubmit", "Refer A Friend &Now", TwipsRect(1920, 1080, 3375, 285));
     cmdSubmit_->setFont(Verdana(DefaultPoints, true));
-    look::SetFaceColour(cmdSubmit_, QColor(240, 240, 240), Qt::black);
 
     // Lies below the frame's edge: the user never sees it, and sends its first text
     // unless Tab brings the focus into it.
-    txtMessage_ = new QPlainTextEdit(frame);
+    txtMessage_ = new MessageTextBox(frame);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
     txtMessage_->setGeometry(TwipsRect(4800, 3600, 1815, 495));
     txtMessage_->setFont(Verdana());
@@ -180,7 +185,24 @@ void frmNagScreen2::Form_Load() {
     platform_.SeedRandom();
     const int appeal = std::clamp(static_cast<int>(platform_.Random() * 4), 0, 3);
     Label2_->setText(Appeals()[appeal]);
+}
+
+// The focus on Exit, so no box has it and every unfilled box shows its placeholder. Back
+// shows and hides the screen while the user never sees it; whatever that did to the focus
+// is undone whenever it comes up.
+void frmNagScreen2::ShowAsFirstOpened() {
     cmdClose_->setFocus();
+    for (QObject* box : std::initializer_list<QObject*>{txtName_, txtEmail_, txtFriendName_,
+                                                        txtFriendEmail_, txtMessage_}) {
+        if (TrimSpaces(TextOf(box)).isEmpty())
+            SetTextOf(box, *PlaceholderOf(box));
+    }
+}
+
+void frmNagScreen2::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        ShowAsFirstOpened();
 }
 
 void frmNagScreen2::cmdClose_Click() {
@@ -210,13 +232,13 @@ void frmNagScreen2::cmdSubmit_Click() {
                               TrimSpaces(txtFriendEmail_->text())});
 }
 
-// The message box holds line breaks as CR LF, as the site has always received them.
+// Line breaks as CR LF, as the site has always received them.
 QString frmNagScreen2::MessageText() const {
-    return platform::WithProgramLineBreaks(txtMessage_->toPlainText());
+    return txtMessage_->Text();
 }
 
 void frmNagScreen2::SetMessageText(const QString& text) {
-    txtMessage_->setPlainText(platform::WithQtLineBreaks(text));
+    txtMessage_->SetText(text);
 }
 
 QString frmNagScreen2::TextOf(QObject* box) const {

@@ -9,10 +9,11 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace web {
+
+class MessageTextBox;
 
 class frmNagScreen2 : public QWidget {
     Q_OBJECT
@@ -41,11 +42,13 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildControls();
     void BuildReferralFrame();
     void BuildDownloadFrame();
+    void ShowAsFirstOpened();
     void Refuse(const QString& message);
     QString MessageText() const;
     void SetMessageText(const QString& text);
@@ -64,7 +67,7 @@ private:
     QLineEdit* txtEmail_ = nullptr;
     QLineEdit* txtFriendName_ = nullptr;
     QLineEdit* txtFriendEmail_ = nullptr;
-    QPlainTextEdit* txtMessage_ = nullptr;
+    MessageTextBox* txtMessage_ = nullptr;
     QPushButton* cmdSubmit_ = nullptr;
 };
 

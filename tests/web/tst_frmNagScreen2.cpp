@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -39,6 +40,8 @@ private slots:
     void submitChecks_data();
     void submitChecks();
     void eachPressSubmitsAgain();
+    void messageGoesAsTyped_data();
+    void messageGoesAsTyped();
     void exitAndCloseAskToEnd();
 
 private:
@@ -98,6 +101,10 @@ void frmNagScreen2Test::opensWithPlaceholdersAndFocusOnExit() {
     QCOMPARE(box("txtFriendEmail")->text(), QStringLiteral("Friend's Email Address"));
     QCOMPARE(child<QPlainTextEdit>("txtMessage")->toPlainText(), QStringLiteral("Your Message\n"));
     QVERIFY(!child<QCheckBox>("Check1")->isChecked());
+    // Exit is a plain button like Refer A Friend Now, not light blue like the other screens'.
+    const QColor exitFace = child<QPushButton>("cmdClose")->palette().color(QPalette::Button);
+    QCOMPARE(exitFace, child<QPushButton>("cmdSubmit")->palette().color(QPalette::Button));
+    QVERIFY(exitFace != QColor(124, 165, 231));
 }
 
 void frmNagScreen2Test::tabReachesTheHiddenMessageBoxLast() {
@@ -272,6 +279,56 @@ void frmNagScreen2Test::eachPressSubmitsAgain() {
     const QUrlQuery query(QUrl(fake->openedUrls[0]));
     QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
     QCOMPARE(screen->Referral().ReferUrl(), fake->openedUrls[0]);
+}
+
+void frmNagScreen2Test::messageGoesAsTyped_data() {
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<QString>("entered"); // typed: "\n" stands for the Enter key
+    QTest::addColumn<QString>("sent");
+    const QString nbsp(QChar(0x00A0));
+    const QString lineSeparator(QChar(0x2028));
+    QTest::newRow("three no-break spaces") << false << nbsp + nbsp + nbsp << nbsp + nbsp + nbsp;
+    QTest::newRow("Enter between lines") << false << "Hi\nBob"
+                                         << "Hi\r\nBob";
+    QTest::newRow("spaces trimmed at the ends only") << false << "  a  b "
+                                                     << "a  b";
+    QTest::newRow("pasted lone CR and line separator") << true << "a\rb" + lineSeparator + "c"
+                                                       << "a\rb" + lineSeparator + "c";
+    QTest::newRow("pasted CR LF") << true << "a\r\nb"
+                                  << "a\r\nb";
+}
+
+void frmNagScreen2Test::messageGoesAsTyped() {
+    QFETCH(bool, pasted);
+    QFETCH(QString, entered);
+    QFETCH(QString, sent);
+    box("txtName")->setText("Ann");
+    box("txtEmail")->setText("ann@example.org");
+    box("txtFriendName")->setText("Bob");
+    box("txtFriendEmail")->setText("bob@example.org");
+    auto* message = child<QPlainTextEdit>("txtMessage");
+    message->setFocus();
+    message->selectAll();
+    QTest::keyClick(message, Qt::Key_Delete);
+    if (pasted) {
+        QApplication::clipboard()->setText(entered);
+        if (QApplication::clipboard()->text() != entered)
+            QSKIP("this platform has no clipboard");
+        QTest::keyClick(message, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        for (QChar c : entered) {
+            if (c == QLatin1Char('\n'))
+                QTest::keyClick(message, Qt::Key_Return);
+            else
+                QTest::sendKeyEvent(QTest::Click, message, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+        }
+    }
+    submit();
+    QVERIFY(fake->messages.empty());
+    QCOMPARE(fake->openedUrls.size(), 1);
+    const QUrlQuery query(QUrl(fake->openedUrls[0]));
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), sent);
 }
 
 void frmNagScreen2Test::exitAndCloseAskToEnd() {

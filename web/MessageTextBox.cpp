@@ -1,0 +1,42 @@
+#include "MessageTextBox.h"
+
+#include <QMimeData>
+#include <QTextDocument>
+
+namespace web {
+
+namespace {
+
+// The document would make a lone CR a line break of its own, so it is kept as a character
+// Unicode reserves for a program's inner use, one the text document itself never uses.
+constexpr QChar LoneCarriageReturn(0xFDEF);
+
+QString ToDocument(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), LoneCarriageReturn);
+    return text;
+}
+
+} // namespace
+
+MessageTextBox::MessageTextBox(QWidget* parent) : QPlainTextEdit(parent) {}
+
+QString MessageTextBox::Text() const {
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(LoneCarriageReturn, QLatin1Char('\r'));
+    return text;
+}
+
+void MessageTextBox::SetText(const QString& text) {
+    setPlainText(ToDocument(text));
+}
+
+void MessageTextBox::insertFromMimeData(const QMimeData* source) {
+    if (source->hasText())
+        insertPlainText(ToDocument(source->text()));
+    else
+        QPlainTextEdit::insertFromMimeData(source);
+}
+
+} // namespace web

@@ -59,7 +59,7 @@ void Lifecycle::Startup() {
         return;
     }
     IgnoringFailure([&] { platform_.SeedRandom(); });
-    IgnoringFailure([&] { CheckUpdateReminder(platform_); });
+    IgnoringFailure([&] { RunUpdateReminder(); });
     IgnoringFailure([&] { ShowMain(); });
     IgnoringFailure([&] {
         if (ui::frmMain* main = Main())
@@ -82,11 +82,17 @@ void Lifecycle::ShowMain() {
         connect(main, &ui::frmMain::nextRequested, this, &Lifecycle::Next);
         connect(main, &ui::frmMain::exitRequested, this, &Lifecycle::MainExitSequence);
         connect(main, &ui::frmMain::closeRequested, this, &Lifecycle::MainExitSequence);
-        CheckUpdateReminder(platform_);
+        RunUpdateReminder();
         main->Form_Load();
     }
     main->show();
     main->activateWindow();
+}
+
+// Both calls read the store; only one may ask in a run.
+void Lifecycle::RunUpdateReminder() {
+    if (CheckUpdateReminder(platform_, !reminderAsked_) == ReminderOutcome::Asked)
+        reminderAsked_ = true;
 }
 
 // Loaded by the first exit sequence; later ones only make it visible again, as it was.

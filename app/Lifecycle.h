@@ -51,6 +51,7 @@ private:
     void MainExitSequence();
     void ResultExitSequence();
 
+    void RunUpdateReminder();
     void ShowMain();
     void ShowFarewell();
     template <typename Form> Form* Load(Screen screen);
@@ -64,6 +65,8 @@ private:
 
     platform::Platform& platform_;
     std::vector<LoadedScreen> loaded_;
+    // A store that cannot keep today's date would otherwise bring the question twice.
+    bool reminderAsked_ = false;
 };
 
 } // namespace app

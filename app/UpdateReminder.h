@@ -13,7 +13,11 @@ class Platform;
 
 namespace app {
 
-void CheckUpdateReminder(platform::Platform& platform);
+enum class ReminderOutcome { Quiet, Asked };
+
+// Reads the stored date and, when it lies outside the period, asks; with mayAsk false it
+// only reads, so a program that has asked once in this run never asks again.
+ReminderOutcome CheckUpdateReminder(platform::Platform& platform, bool mayAsk = true);
 
 // The date in the user's short date format, always with a four-digit year, so it reads
 // back as the very same day.

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -39,6 +40,7 @@ private slots:
     void farewellEndsTheProgram_data();
     void farewellEndsTheProgram();
     void secondInstanceShowsNothing();
+    void reminderAsksOnceBeforeAnyScreen_data();
     void reminderAsksOnceBeforeAnyScreen();
 
 private:
@@ -187,6 +189,8 @@ void LifecycleTest::leavingMainShowsTheFarewell_data() {
 void LifecycleTest::leavingMainShowsTheFarewell() {
     QFETCH(QString, how);
     lifecycle->Startup();
+    QSignalSpy exitRequests(lifecycle->Main(), &ui::frmMain::exitRequested);
+    QSignalSpy closeRequests(lifecycle->Main(), &ui::frmMain::closeRequested);
     if (how == "cmdExit")
         mainChild<QPushButton>("cmdExit")->click();
     else if (how == "mnuExit")
@@ -195,6 +199,7 @@ void LifecycleTest::leavingMainShowsTheFarewell() {
         lifecycle->Main()->close();
 
     QVERIFY(!lifecycle->Main());
+    QCOMPARE(exitRequests.count() + closeRequests.count(), 1); // the exit sequence ran once
     QVERIFY(lifecycle->Farewell());
     QVERIFY(lifecycle->Farewell()->isVisible());
     QCOMPARE(lifecycle->LoadedScreens(), Screens{Screen::Farewell});
@@ -228,7 +233,14 @@ void LifecycleTest::backThenExitReshowsTheSameFarewell() {
     farewell->findChild<QLineEdit*>("txtName")->setText("Kept");
     const QString appeal = farewell->findChild<QLabel*>("Label2")->text();
 
+    // Whatever showing and hiding did to the focus behind the user's back is undone.
+    farewell->findChild<QLineEdit*>("txtEmail")->clear();
+    farewell->findChild<QLineEdit*>("txtEmail")->setFocus();
+
     mainChild<QAction>("mnuExit")->trigger();
+    QCOMPARE(farewell->focusWidget()->objectName(), QStringLiteral("cmdClose"));
+    QCOMPARE(farewell->findChild<QLineEdit*>("txtEmail")->text(),
+             QStringLiteral("Your Email Address"));
     QCOMPARE(lifecycle->Farewell(), farewell); // shown again, not loaded again
     QVERIFY(farewell->isVisible());
     QCOMPARE(farewell->findChild<QLineEdit*>("txtName")->text(), QStringLiteral("Kept"));
@@ -287,15 +299,24 @@ void LifecycleTest::secondInstanceShowsNothing() {
     QCOMPARE(fake->storeWrites, 0);
 }
 
+void LifecycleTest::reminderAsksOnceBeforeAnyScreen_data() {
+    QTest::addColumn<bool>("storeWritable");
+    QTest::newRow("the answer is kept") << true;
+    // Today's date cannot be kept, so the main screen's call still finds the old one.
+    QTest::newRow("the store refuses the answer") << false;
+}
+
 void LifecycleTest::reminderAsksOnceBeforeAnyScreen() {
+    QFETCH(bool, storeWritable);
     QVERIFY(app::WriteSetting(*fake, "Duration",
                               app::StoredDateText(fake->today.addDays(-15), fake->locale)));
+    fake->storeWritable = storeWritable;
     bool screenVisible = true;
     fake->onMessage = [&](const testing::ShownMessage&) {
         screenVisible = lifecycle->Main() && lifecycle->Main()->isVisible();
     };
     lifecycle->Startup();
-    QCOMPARE(fake->messages.size(), 1u); // the second call, in frmMain's load, finds today
+    QCOMPARE(fake->messages.size(), 1u); // not again in frmMain's load
     QVERIFY(!screenVisible);
     QVERIFY(lifecycle->Main()->isVisible());
 }

@@ -48,6 +48,8 @@ private slots:
     void failedWriteAbandonsTheRest();
     void dateTexts_data();
     void dateTexts();
+    void everyLocaleReadsItsDateBack_data();
+    void everyLocaleReadsItsDateBack();
 };
 
 void UpdateReminderTest::scramblingRoundTrips_data() {
@@ -226,6 +228,32 @@ void UpdateReminderTest::dateTexts() {
     if (!twoDigitForm.isEmpty())
         QCOMPARE(app::ParseStoredDate(twoDigitForm, locale, day), day);
     QVERIFY(!app::ParseStoredDate("not a date", locale, day));
+}
+
+void UpdateReminderTest::everyLocaleReadsItsDateBack_data() {
+    QTest::addColumn<QLocale>("locale");
+    const auto locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale& locale : locales)
+        QTest::addRow("%s", qPrintable(locale.name())) << locale;
+}
+
+// Whatever the user's short date format holds (right-to-left marks, letters of other
+// scripts), the date written reads back as the same day once through the scrambling.
+void UpdateReminderTest::everyLocaleReadsItsDateBack() {
+    QFETCH(QLocale, locale);
+    FakePlatform fake;
+    fake.locale = locale;
+    app::CheckUpdateReminder(fake); // the first run records today
+    const auto stored = app::ParseStoredDate(Stored(fake, "Duration"), locale, fake.today);
+    QCOMPARE(stored, std::optional<QDate>(fake.today));
+    const int writes = fake.storeWrites;
+    app::CheckUpdateReminder(fake); // the same day: nothing asked, nothing written
+    QCOMPARE(fake.storeWrites, writes);
+
+    Store(fake, "Duration", DateText(fake, -20));
+    app::CheckUpdateReminder(fake);
+    QCOMPARE(fake.messages.size(), 1u);
 }
 
 QTEST_APPLESS_MAIN(UpdateReminderTest)

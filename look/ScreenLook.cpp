@@ -2,6 +2,8 @@
 
 #include "Resources.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -22,8 +24,31 @@ QSize TwipsSize(int width, int height) {
     return {Px(width), Px(height)};
 }
 
+namespace {
+
+// Where Verdana and MS Sans Serif are missing, as on every Linux desktop: the desktop's own
+// sans-serif, then the common ones. Fontconfig's first answer can be a monospace font
+// (where only Liberation fonts are installed), so a fixed-pitch desktop font is passed by.
+const QStringList& StandInFamilies() {
+    static const QStringList families = [] {
+        QStringList list;
+        const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        if (!QFontInfo(desktop).fixedPitch())
+            list << desktop.family();
+        list << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans")
+             << QStringLiteral("Liberation Sans") << QStringLiteral("Cantarell")
+             << QStringLiteral("Arial");
+        return list;
+    }();
+    return families;
+}
+
+} // namespace
+
 QFont ScreenFont(const QString& family, double points, bool bold, bool underline) {
-    QFont font(family);
+    QFont font;
+    font.setFamilies(QStringList{family} + StandInFamilies());
+    font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);
@@ -53,7 +78,31 @@ void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text
     widget->setAutoFillBackground(true);
 }
 
+// Every role of every colour group set, from a light desktop's colours, so that a dark
+// desktop's palette fills in none of them: captions, menu-bar titles, selections, greyed
+// entries and placeholders keep the contrast they have on a light desktop.
+QPalette CompletePalette() {
+    QPalette palette(QColor(240, 240, 240), QColor(240, 240, 240));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0, 0, 255));
+    palette.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(0, 0, 0, 128));
+    palette.setColor(QPalette::BrightText, Qt::white);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(120, 120, 120));
+    return palette;
+}
+
 void ApplyScreenLook(QWidget* screen) {
+    screen->setPalette(CompletePalette());
     SetColours(screen, {{QPalette::Window, ScreenBackground},
                         {QPalette::WindowText, Qt::white},
                         {QPalette::Base, ScreenBackground},

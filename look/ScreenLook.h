@@ -39,7 +39,8 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 // A surface of its own: background and text of the widget, its boxes and buttons.
 void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text);
 
-// Light blue background, white text, Verdana 8.25 pt.
+// Light blue background, white text, Verdana 8.25 pt, black button captions; every
+// colour the screen's controls use is its own, whatever the desktop's palette.
 void ApplyScreenLook(QWidget* screen);
 // The caption in the title bar, and the application icon beside it.
 void SetScreenTitle(QWidget* screen, const QString& title);

@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include "CaptionFitting.h"
 #include "Controls.h"
 #include "LinkLabel.h"
 #include "OpenPage.h"
@@ -73,6 +74,8 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
+
+    look::FitCaptions(this);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblHomePage, &look::LinkLabel::clicked, this, &frmAbout::lblHomePage_Click);

@@ -1,5 +1,6 @@
 #include "frmKarmicDebtNo.h"
 
+#include "CaptionFitting.h"
 #include "Controls.h"
 #include "LineBreaks.h"
 #include "Platform.h"
@@ -49,6 +50,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
 
     MakeBrandBanner(this, platform_, TwipsRect(60, 4200, 6300, 855));
 
+    look::FitCaptions(this);
     QWidget::setTabOrder(cmdback_, txtDisplay_);
     cmdback_->setFocus();
 

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "CaptionFitting.h"
 #include "Controls.h"
 #include "LinkLabel.h"
 #include "OpenPage.h"
@@ -69,6 +70,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     setCentralWidget(client);
     BuildControls(client);
     BuildMenus();
+    look::FitCaptions(this);
 
     look::MakeFixedWindow(this, QSize());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -81,16 +83,14 @@ void frmMain::BuildControls(QWidget* client) {
                               "Please Fill In The Below Details:", TwipsRect(80, 720, 6255, 1605));
     const QFont fieldFont = look::ScreenFont(QStringLiteral("MS Sans Serif"), look::DefaultPoints);
     const auto fieldLabel = [&](const char* name, const char* text, QRect rect) {
-        QLabel* label = MakeLabel(fraName, name, text, rect, fieldFont);
-        // The stand-in for MS Sans Serif is wider; never cut a label short.
-        label->resize(std::max(rect.width(), label->sizeHint().width()), rect.height());
+        return MakeLabel(fraName, name, text, rect, fieldFont);
     };
-    fieldLabel("Label1", "First Name", TwipsRect(120, 240, 750, 195));
+    QLabel* Label1 = fieldLabel("Label1", "First Name", TwipsRect(120, 240, 750, 195));
     txtFirstName_ = MakeTextBox(fraName, "txtFirstName", QString(), TwipsRect(90, 450, 1905, 345));
-    fieldLabel("Label4", "Middle Name", TwipsRect(2160, 240, 1095, 195));
+    QLabel* Label4 = fieldLabel("Label4", "Middle Name", TwipsRect(2160, 240, 1095, 195));
     txtMiddleName_ =
         MakeTextBox(fraName, "txtMiddleName", QString(), TwipsRect(2115, 450, 1965, 345));
-    fieldLabel("Label5", "Last Name", TwipsRect(4200, 240, 765, 195));
+    QLabel* Label5 = fieldLabel("Label5", "Last Name", TwipsRect(4200, 240, 765, 195));
     txtLastName_ = MakeTextBox(fraName, "txtLastName", QString(), TwipsRect(4200, 450, 1935, 345));
 
     auto* fraBirthDay =
@@ -117,6 +117,8 @@ void frmMain::BuildControls(QWidget* client) {
     cboYear_->setAccessibleName(QStringLiteral("Year of birth"));
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_})
         list->view()->setAccessibleName(list->accessibleName());
+    look::FitTogether({Label1, Label4, Label5});
+
     // The date reads month, day, year, and Tab follows it.
     look::SetTabOrder(
         {txtFirstName_, txtMiddleName_, txtLastName_, cboMonth_, cboDate_, cboYear_, cmdNext_});

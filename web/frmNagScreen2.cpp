@@ -1,5 +1,6 @@
 #include "frmNagScreen2.h"
 
+#include "CaptionFitting.h"
 #include "Controls.h"
 #include "LinkLabel.h"
 #include "MessageTextBox.h"
@@ -90,10 +91,9 @@ void frmNagScreen2::BuildControls() {
     picNagscreen2Icon_ =
         MakeLabel(this, "picNagscreen2Icon", QString(), TwipsRect(360, 120, 540, 540), Verdana());
 
-    auto* caption = MakeLabel(this, "lblNagScreen2Caption", QString(), TwipsRect(1080, 240, 0, 0),
-                              look::ScreenFont(QStringLiteral("MS Sans Serif"), 18));
-    caption->setText(platform::ScreenTitle);
-    caption->adjustSize();
+    // Sizes itself to its title, as far as the download frame leaves room.
+    MakeLabel(this, "lblNagScreen2Caption", platform::ScreenTitle, TwipsRect(1080, 240, 6120, 480),
+              look::ScreenFont(QStringLiteral("MS Sans Serif"), 18));
 
     Label2_ =
         MakeLabel(this, "Label2", QString(), TwipsRect(120, 840, 6975, 1095), Verdana(9.75, true));
@@ -119,6 +119,8 @@ void frmNagScreen2::BuildControls() {
     // boxes in their own order; the message box is last and only Tab reaches it.
     look::SetTabOrder({cmdClose_, Check1_, txtName_, cmdSubmit_, txtEmail_, txtFriendEmail_,
                        txtFriendName_, txtMessage_});
+
+    look::FitCaptions(this);
 
     connect(cmdClose_, &QPushButton::clicked, this, &frmNagScreen2::cmdClose_Click);
     connect(Check1_, &QCheckBox::clicked, this, &frmNagScreen2::Check1_Click);
@@ -175,7 +177,6 @@ void frmNagScreen2::BuildDownloadFrame() {
     auto* link = MakeLinkLabel(frame, "lblGoToHome", "Click Here To Visit Calvora Softwares",
                                TwipsRect(75, 4250, 3585, 210), Verdana(9, true, true), Qt::yellow);
     link->setWordWrap(false);
-    link->adjustSize();
     connect(link, &look::LinkLabel::clicked, this, &frmNagScreen2::lblGoToHome_Click);
 }
 
@@ -185,6 +186,7 @@ void frmNagScreen2::Form_Load() {
     platform_.SeedRandom();
     const int appeal = std::clamp(static_cast<int>(platform_.Random() * 4), 0, 3);
     Label2_->setText(Appeals()[appeal]);
+    look::FitCaption(Label2_);
 }
 
 // The focus on Exit, so no box has it and every unfilled box shows its placeholder. Back

@@ -1,0 +1,146 @@
+#include "CaptionFitting.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <cmath>
+#include <optional>
+
+namespace look {
+
+namespace {
+
+// Below this a caption would be unreadable; it is the floor, whatever still overflows.
+constexpr double SmallestPoints = 6.0;
+constexpr double PointStep = 0.25;
+// Remembers the size the screen asked for, so a second fit starts from it.
+constexpr const char* DesignedPointsProperty = "designedPoints";
+// Marks a control fitted with its set, which a fit of the whole window leaves alone.
+constexpr const char* FittedWithSetProperty = "fittedWithSet";
+
+// The height the text's ink needs when set in this box: its lines, and the underline of
+// the last one when the font has one.
+double NeededHeight(const QFontMetricsF& metrics, const QFont& font, const QRectF& bounds) {
+    double height = bounds.height();
+    if (font.underline()) {
+        const double lastBaseline = bounds.height() - metrics.descent();
+        height = std::max(height, lastBaseline + metrics.underlinePos() + metrics.lineWidth());
+    }
+    return height;
+}
+
+bool TextFits(const QFont& font, const QString& text, const QRect& box, int flags) {
+    const QFontMetricsF metrics(font);
+    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, box.width(), 1e6), flags, text);
+    return bounds.width() <= box.width() && NeededHeight(metrics, font, bounds) <= box.height();
+}
+
+// The box a control draws its caption in, and how it lays the caption out; nothing for a
+// control without a caption.
+struct CaptionBox {
+    QString text;
+    QRect box;
+    int flags;
+};
+
+std::optional<CaptionBox> CaptionOf(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        if (label->text().isEmpty())
+            return std::nullopt;
+        const int wrap = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
+        QRect box = label->contentsRect();
+        if (label->indent() > 0 && (label->alignment() & Qt::AlignLeft))
+            box.setLeft(box.left() + label->indent());
+        return CaptionBox{label->text(), box, int(label->alignment()) | wrap};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect box =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return CaptionBox{button->text(), box, Qt::TextShowMnemonic | Qt::TextSingleLine};
+    }
+    if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(check);
+        option.text = check->text();
+        const QRect box =
+            check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
+        return CaptionBox{check->text(), box, Qt::TextShowMnemonic | Qt::TextSingleLine};
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->text().isEmpty())
+        return std::nullopt;
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        if (frame->title().isEmpty())
+            return std::nullopt;
+        return CaptionBox{frame->title(), frame->rect(), Qt::TextShowMnemonic | Qt::TextSingleLine};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// A letter that reaches left of its origin (the tail of a "J") would lose that ink at the
+// edge of a left-aligned label: the text starts that much further in.
+void MakeRoomForOverhang(QLabel* label) {
+    if (!(label->alignment() & Qt::AlignLeft))
+        return;
+    const QFontMetricsF metrics(label->font());
+    double overhang = 0;
+    for (const QChar c : label->text())
+        overhang = std::max(overhang, -metrics.leftBearing(c));
+    label->setIndent(overhang > 0 ? int(std::ceil(overhang)) : -1);
+}
+
+void FitCaption(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control))
+        MakeRoomForOverhang(label);
+    const auto caption = CaptionOf(control);
+    if (!caption)
+        return;
+    QFont font = control->font();
+    QVariant designed = control->property(DesignedPointsProperty);
+    if (!designed.isValid()) {
+        designed = font.pointSizeF();
+        control->setProperty(DesignedPointsProperty, designed);
+    }
+    double points = designed.toDouble();
+    font.setPointSizeF(points);
+    while (points > SmallestPoints &&
+           !TextFits(font, caption->text, caption->box, caption->flags)) {
+        points -= PointStep;
+        font.setPointSizeF(points);
+    }
+    control->setFont(font);
+}
+
+void FitTogether(std::initializer_list<QWidget*> controls) {
+    double smallest = 0;
+    for (QWidget* control : controls) {
+        FitCaption(control);
+        const double points = control->font().pointSizeF();
+        smallest = smallest > 0 ? std::min(smallest, points) : points;
+    }
+    for (QWidget* control : controls) {
+        QFont font = control->font();
+        font.setPointSizeF(smallest);
+        control->setFont(font);
+        control->setProperty(FittedWithSetProperty, true);
+    }
+}
+
+void FitCaptions(QWidget* window) {
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (!control->property(FittedWithSetProperty).toBool())
+            FitCaption(control);
+    }
+}
+
+} // namespace look

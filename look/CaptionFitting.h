@@ -1,0 +1,21 @@
+#pragma once
+// Captions that keep their boxes. The screens are laid out for Verdana and MS Sans Serif,
+// which no Linux desktop has; the sans-serif that stands in (DejaVu, Noto, Liberation,
+// Cantarell) is wider or taller. The layout stays as designed and the text adapts: a
+// caption that would lose ink outside its box is set a little smaller until it fits.
+
+#include <initializer_list>
+
+class QWidget;
+
+namespace look {
+
+// Every label, button, check box and frame title in the window.
+void FitCaptions(QWidget* window);
+// One control, from the size it was designed with; call again after its text changes.
+void FitCaption(QWidget* control);
+// Controls that read as a set (the field labels of a form) share the size the tightest of
+// them needs.
+void FitTogether(std::initializer_list<QWidget*> controls);
+
+} // namespace look

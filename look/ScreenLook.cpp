@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -201,6 +202,8 @@ void MakeFixedWindow(QWidget* window, const QSize& clientSize) {
                            Qt::MSWindowsFixedSizeDialogHint);
     if (clientSize.isValid())
         window->setFixedSize(clientSize);
+    else if (window->layout())
+        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     // Tells the screens apart for the window manager (and a session manager) on X11.
     window->setWindowRole(window->objectName());
     new CentreOnFirstShow(window);

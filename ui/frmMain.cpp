@@ -72,8 +72,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     BuildMenus();
     look::FitCaptions(this);
 
-    look::MakeFixedWindow(this, QSize());
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    look::MakeFixedWindow(this, QSize()); // the size the menu bar and the client area take
 }
 
 void frmMain::BuildControls(QWidget* client) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program on the displays a Linux desktop may offer: Wayland with Xwayland beside it (as
-# GNOME and KDE run), Wayland alone, a platform the user chose, and no display at all.
+# GNOME and KDE run), Wayland alone (with Qt's own title bar), a platform the user chose,
+# and no display at all.
 source "$(dirname "$0")/lib.sh"
 start_display
 weston --backend=headless-backend.so --socket=nuvra-wayland --idle-time=0 \
@@ -35,6 +36,31 @@ kill_program chosen
 DISPLAY= start_program alone
 ! wait_until 3 ended alone || fail "on Wayland alone the program ended: $(program_log alone)"
 kill_program alone
+
+# Wayland alone, with Qt's own title bar: its maximize button must not end the program.
+# A second Weston draws into a window of the X display, so real clicks reach its clients.
+weston --backend=x11-backend.so --use-pixman --width=1000 --height=700 \
+    --socket=nuvra-wayland-x11 --idle-time=0 >"$work_dir/weston-x11.log" 2>&1 &
+background_pids+=($!)
+# Weston is ready for clients once it starts its shell's own client.
+shell_started() { grep -q 'launching.*weston-desktop-shell' "$work_dir/weston-x11.log"; }
+wait_until 30 shell_started || fail "weston on X did not start: $(cat "$work_dir/weston-x11.log")"
+# The main screen's client area, found by its light blue on a picture of the display.
+client_area() {
+    xwd -root -silent | /usr/bin/convert xwd:- -fill black +opaque "rgb(124,165,231)" -trim \
+        -format '%w %h %X %Y\n' info: 2>/dev/null | tr -d +
+}
+main_drawn() { read -r width _ < <(client_area) && ((width > 300)); }
+WAYLAND_DISPLAY=nuvra-wayland-x11 DISPLAY= start_program titled
+wait_until 15 main_drawn || fail "on Wayland alone no main screen was drawn: $(program_log titled)"
+read -r width height left top < <(client_area)
+# Qt's title bar: 30 pixels high, a 3-pixel border, the maximize button 40 pixels in
+# from the right edge and 15 down.
+xdotool mousemove $((left + width + 3 - 40)) $((top - 15)) click 1
+! wait_until 3 ended titled || fail "the maximize button ended the program: $(program_log titled)"
+same_size() { [[ $(client_area) == "$width $height $left $top" ]]; }
+wait_until 5 same_size || fail "after maximize the screen is $(client_area), not $width $height $left $top"
+kill_program titled
 
 # No display at all: one sentence and a plain exit, no abort.
 status=0

@@ -1,8 +1,10 @@
-// Start-up benchmark: starts the program and a bare Qt window alternately on the same X
-// display and measures, for each, the time from process start to the first painted frame
-// and the peak resident memory; prints medians and the ratios program / bare.
+// Start-up benchmark: starts the program and two yardsticks in turn on the same X display
+// and measures, for each, the time from process start to the first painted frame and the
+// peak resident memory; prints medians and the ratios of the program to each yardstick.
+// The minimal text form is the honest floor for a program with words on its screen; the
+// bare window draws no text at all.
 //
-//   startup_bench PROGRAM BARE_WINDOW [RUNS]      (run on an otherwise empty X display)
+//   startup_bench PROGRAM MINIMAL_FORM BARE_WINDOW [RUNS]   (on an otherwise empty display)
 //
 // A frame counts as painted when the pixels at the middle of the screen, where both
 // windows open, differ from the empty screen's.
@@ -75,37 +77,57 @@ double Median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
+struct Series {
+    const char* name;
+    QString path;
+    std::vector<double> ms;
+    std::vector<double> kib;
+};
+
+void Report(const Series& program, const Series& yardstick, double timeGoal, double memoryGoal) {
+    const double timeRatio = Median(program.ms) / Median(yardstick.ms);
+    const double memoryRatio = Median(program.kib) / Median(yardstick.kib);
+    std::printf("program / %-12s time to first frame %.1f / %.1f ms = %.2f", yardstick.name,
+                Median(program.ms), Median(yardstick.ms), timeRatio);
+    if (timeGoal > 0)
+        std::printf(" (goal %.2f)", timeGoal);
+    std::printf("\n%26s peak RSS %.0f / %.0f KiB = %.2f", "", Median(program.kib),
+                Median(yardstick.kib), memoryRatio);
+    if (memoryGoal > 0)
+        std::printf(" (goal %.2f)", memoryGoal);
+    std::printf("\n");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: startup_bench PROGRAM BARE_WINDOW [RUNS]\n");
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: startup_bench PROGRAM MINIMAL_FORM BARE_WINDOW [RUNS]\n");
         return 2;
     }
-    const int runs = args.size() > 2 ? args[2].toInt() : 15;
+    const int runs = args.size() > 3 ? args[3].toInt() : 15;
     QScreen* screen = QGuiApplication::primaryScreen();
     const QImage empty = Middle(screen);
 
-    std::vector<double> programMs, bareMs, programKiB, bareKiB;
-    Measure(args[0], screen, empty); // warm the file cache for both
-    Measure(args[1], screen, empty);
+    Series series[] = {{"program", args[0], {}, {}},
+                       {"minimal form", args[1], {}, {}},
+                       {"bare window", args[2], {}, {}}};
+    for (const Series& each : series)
+        Measure(each.path, screen, empty); // warm the file cache for all three
     for (int run = 0; run < runs; ++run) {
-        const Sample program = Measure(args[0], screen, empty);
-        const Sample bare = Measure(args[1], screen, empty);
-        programMs.push_back(program.milliseconds);
-        programKiB.push_back(program.peakKiB);
-        bareMs.push_back(bare.milliseconds);
-        bareKiB.push_back(bare.peakKiB);
-        std::printf("run %2d: program %7.1f ms %8.0f KiB   bare %7.1f ms %8.0f KiB\n", run + 1,
-                    program.milliseconds, program.peakKiB, bare.milliseconds, bare.peakKiB);
+        std::printf("run %2d:", run + 1);
+        for (Series& each : series) {
+            const Sample sample = Measure(each.path, screen, empty);
+            each.ms.push_back(sample.milliseconds);
+            each.kib.push_back(sample.peakKiB);
+            std::printf("   %s %6.1f ms %6.0f KiB", each.name, sample.milliseconds, sample.peakKiB);
+        }
+        std::printf("\n");
     }
-    const double timeRatio = Median(programMs) / Median(bareMs);
-    const double memoryRatio = Median(programKiB) / Median(bareKiB);
-    std::printf("\nmedian time to first frame: program %.1f ms, bare %.1f ms, ratio %.2f (goal 1.15)\n",
-                Median(programMs), Median(bareMs), timeRatio);
-    std::printf("median peak RSS:            program %.0f KiB, bare %.0f KiB, ratio %.2f (goal 1.10)\n",
-                Median(programKiB), Median(bareKiB), memoryRatio);
+    std::printf("\nmedians of %d alternating runs:\n", runs);
+    Report(series[0], series[1], 1.10, 1.05);
+    Report(series[0], series[2], 0, 0);
     return 0;
 }

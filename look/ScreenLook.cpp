@@ -3,7 +3,6 @@
 #include "Resources.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
@@ -27,28 +26,50 @@ QSize TwipsSize(int width, int height) {
 
 namespace {
 
+// Installed under that very name: hasFamily() would count fontconfig's aliases, and there
+// "Verdana" is whatever fontconfig answers for it.
+bool Installed(const QString& family) {
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+// "Sans Serif" and its kind name no font: fontconfig picks one for them, maybe a
+// monospace one.
+bool IsGenericName(const QString& family) {
+    static const QStringList generic{QStringLiteral("Sans Serif"), QStringLiteral("Sans"),
+                                     QStringLiteral("sans-serif"), QStringLiteral("Serif"),
+                                     QStringLiteral("Monospace")};
+    return generic.contains(family, Qt::CaseInsensitive);
+}
+
 // Where Verdana and MS Sans Serif are missing, as on every Linux desktop: the desktop's own
 // sans-serif, then the common ones. Fontconfig's first answer can be a monospace font
 // (where only Liberation fonts are installed), so a fixed-pitch desktop font is passed by.
-const QStringList& StandInFamilies() {
-    static const QStringList families = [] {
-        QStringList list;
-        const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-        if (!QFontInfo(desktop).fixedPitch())
-            list << desktop.family();
-        list << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans")
-             << QStringLiteral("Liberation Sans") << QStringLiteral("Cantarell")
-             << QStringLiteral("Arial");
-        return list;
+// The family is chosen once, from the font database, so no font has to go through
+// fontconfig's fallback matching at start-up.
+QString FamilyFor(const QString& wanted) {
+    if (Installed(wanted))
+        return wanted;
+    static const QString standIn = [] {
+        QStringList candidates;
+        const QString desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        if (!IsGenericName(desktop) && !QFontDatabase::isFixedPitch(desktop))
+            candidates << desktop;
+        candidates << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans")
+                   << QStringLiteral("Liberation Sans") << QStringLiteral("Cantarell")
+                   << QStringLiteral("Arial");
+        for (const QString& family : candidates) {
+            if (Installed(family))
+                return family;
+        }
+        return desktop;
     }();
-    return families;
+    return standIn;
 }
 
 } // namespace
 
 QFont ScreenFont(const QString& family, double points, bool bold, bool underline) {
-    QFont font;
-    font.setFamilies(QStringList{family} + StandInFamilies());
+    QFont font(FamilyFor(family));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -220,11 +241,18 @@ QString CaptionText(const QString& caption) {
     return text;
 }
 
+// The title bar and the task switcher take the small sizes; the desktop finds the large
+// ones in the installed icon theme. Every size given here is read and sent to the window
+// system when a window first shows, so the large ones would only slow the start.
+constexpr int LargestWindowIcon = 64;
+
 QIcon ApplicationIcon() {
     resources::Initialize();
     QIcon icon;
-    for (int size : resources::ApplicationIconSizes)
-        icon.addFile(resources::ApplicationIconPath(size), QSize(size, size));
+    for (int size : resources::ApplicationIconSizes) {
+        if (size <= LargestWindowIcon)
+            icon.addFile(resources::ApplicationIconPath(size), QSize(size, size));
+    }
     return icon;
 }
 

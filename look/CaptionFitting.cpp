@@ -59,24 +59,19 @@ std::optional<CaptionBox> CaptionOf(QWidget* control) {
             box.setLeft(box.left() + label->indent());
         return CaptionBox{label->text(), box, int(label->alignment()) | wrap};
     }
-    if (auto* button = qobject_cast<QPushButton*>(control)) {
+    // Push buttons and check boxes; a tool button (the menu bar's overflow) has no caption.
+    const bool checkBox = qobject_cast<QCheckBox*>(control) != nullptr;
+    if (checkBox || qobject_cast<QPushButton*>(control)) {
+        auto* button = static_cast<QAbstractButton*>(control);
+        if (button->text().isEmpty())
+            return std::nullopt;
         QStyleOptionButton option;
         option.initFrom(button);
         option.text = button->text();
-        const QRect box =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const auto element = checkBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents;
+        const QRect box = button->style()->subElementRect(element, &option, button);
         return CaptionBox{button->text(), box, Qt::TextShowMnemonic | Qt::TextSingleLine};
     }
-    if (auto* check = qobject_cast<QCheckBox*>(control)) {
-        QStyleOptionButton option;
-        option.initFrom(check);
-        option.text = check->text();
-        const QRect box =
-            check->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, check);
-        return CaptionBox{check->text(), box, Qt::TextShowMnemonic | Qt::TextSingleLine};
-    }
-    if (auto* button = qobject_cast<QAbstractButton*>(control); button && button->text().isEmpty())
-        return std::nullopt;
     if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         if (frame->title().isEmpty())
             return std::nullopt;
@@ -84,8 +79,6 @@ std::optional<CaptionBox> CaptionOf(QWidget* control) {
     }
     return std::nullopt;
 }
-
-} // namespace
 
 // A letter that reaches left of its origin (the tail of a "J") would lose that ink at the
 // edge of a left-aligned label: the text starts that much further in.
@@ -98,6 +91,8 @@ void MakeRoomForOverhang(QLabel* label) {
         overhang = std::max(overhang, -metrics.leftBearing(c));
     label->setIndent(overhang > 0 ? int(std::ceil(overhang)) : -1);
 }
+
+} // namespace
 
 void FitCaption(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control))

@@ -104,7 +104,7 @@ void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text
 // desktop's palette fills in none of them: captions, menu-bar titles, selections, greyed
 // entries and placeholders keep the contrast they have on a light desktop.
 QPalette CompletePalette() {
-    QPalette palette(QColor(240, 240, 240), QColor(240, 240, 240));
+    QPalette palette(PlainFace, PlainFace);
     palette.setColor(QPalette::WindowText, Qt::black);
     palette.setColor(QPalette::Text, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::black);

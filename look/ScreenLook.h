@@ -22,6 +22,8 @@ QRect TwipsRect(int left, int top, int width, int height);
 QSize TwipsSize(int width, int height);
 
 inline const QColor ScreenBackground{124, 165, 231};
+// The face of a plain button, as on a light desktop.
+inline const QColor PlainFace{240, 240, 240};
 
 // The screens' default size: Verdana 8.25 pt.
 constexpr double DefaultPoints = 8.25;

@@ -37,7 +37,6 @@ namespace {
 
 const QColor Navy{0, 0, 128};
 const QColor CheckBlue{0, 0, 192};
-const QColor PlainFace{240, 240, 240};
 const QString InitialMessage = Placeholder::Message + QStringLiteral("\r\n");
 
 const QString DownloadInvitation = QStringLiteral(
@@ -113,7 +112,7 @@ void frmNagScreen2::BuildControls() {
     BuildDownloadFrame();
     // Plain buttons: neither takes the light blue face of the other screens.
     for (QPushButton* button : {cmdClose_, cmdSubmit_})
-        look::SetFaceColour(button, PlainFace, Qt::black);
+        look::SetFaceColour(button, look::PlainFace, Qt::black);
 
     // The keyboard order of the original form: Exit, the check box, then the referral
     // boxes in their own order; the message box is last and only Tab reaches it.

@@ -39,16 +39,31 @@ wait_until() {
     return 1
 }
 
+# A private display with openbox on it. On a loaded machine either may fail to come up now
+# and then, so each attempt that fails is ended and tried again; what openbox said is shown.
 start_display() {
-    local number_file="$work_dir/display"
-    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" 2>/dev/null &
-    background_pids+=($!)
-    wait_until 10 test -s "$number_file" || fail "Xvfb did not start"
-    export DISPLAY=":$(head -n1 "$number_file")"
-    openbox --sm-disable >/dev/null 2>&1 &
-    background_pids+=($!)
-    wait_until 30 window_manager_running || fail "openbox did not start"
+    local attempt xvfb openbox
+    for attempt in 1 2 3; do
+        Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work_dir/display" 2>/dev/null &
+        xvfb=$!
+        background_pids+=("$xvfb")
+        if wait_until 10 test -s "$work_dir/display"; then
+            export DISPLAY=":$(head -n1 "$work_dir/display")"
+            openbox --sm-disable >"$work_dir/openbox.log" 2>&1 &
+            openbox=$!
+            background_pids+=("$openbox")
+            wait_until 20 openbox_settled "$openbox" && window_manager_running && return 0
+            kill -9 "$openbox" 2>/dev/null || true
+        fi
+        kill -9 "$xvfb" 2>/dev/null || true
+        echo "display attempt $attempt failed; openbox said: $(cat "$work_dir/openbox.log" 2>/dev/null)" >&2
+        rm -f "$work_dir/display"
+    done
+    fail "no display with a window manager came up"
 }
+
+# True once openbox manages the display, or has ended without doing so.
+openbox_settled() { window_manager_running || ! kill -0 "$1" 2>/dev/null; }
 
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 

@@ -95,15 +95,20 @@ void Lifecycle::RunUpdateReminder() {
         reminderAsked_ = true;
 }
 
-// Loaded by the first exit sequence; later ones only make it visible again, as it was.
+// Loaded by the first exit sequence or the first Back; its load steps run once.
+web::frmNagScreen2* Lifecycle::LoadFarewell() {
+    if (web::frmNagScreen2* farewell = Farewell())
+        return farewell;
+    auto* farewell = Load<web::frmNagScreen2>(Screen::Farewell);
+    connect(farewell, &web::frmNagScreen2::exitRequested, this, &Lifecycle::EndProgram);
+    connect(farewell, &web::frmNagScreen2::closeRequested, this, &Lifecycle::EndProgram);
+    farewell->Form_Load();
+    return farewell;
+}
+
+// Later exit sequences only make it visible again, as it was.
 void Lifecycle::ShowFarewell() {
-    web::frmNagScreen2* farewell = Farewell();
-    if (!farewell) {
-        farewell = Load<web::frmNagScreen2>(Screen::Farewell);
-        connect(farewell, &web::frmNagScreen2::exitRequested, this, &Lifecycle::EndProgram);
-        connect(farewell, &web::frmNagScreen2::closeRequested, this, &Lifecycle::EndProgram);
-        farewell->Form_Load();
-    }
+    web::frmNagScreen2* farewell = LoadFarewell();
     farewell->show();
     farewell->activateWindow();
 }
@@ -121,15 +126,14 @@ void Lifecycle::Next() {
     result->ShowReading(QString::fromStdU16String(reading));
 }
 
-// Back unloads the result screen, whose exit sequence brings up the farewell screen; the
-// main screen then takes its place and the farewell screen is hidden again, loaded.
+// Back unloads the result screen, and the main screen takes its place. The farewell screen
+// that the result screen's exit sequence would bring up is only loaded, ready for a later
+// exit: shown and hidden again at once, its window would reach some window managers
+// (mutter) after it had been hidden, and stay on screen as an empty frame.
 void Lifecycle::Back() {
-    ResultExitSequence();
+    IgnoringFailure([&] { LoadFarewell(); });
+    IgnoringFailure([&] { Unload(Screen::Result); });
     IgnoringFailure([&] { ShowMain(); });
-    IgnoringFailure([&] {
-        if (web::frmNagScreen2* farewell = Farewell())
-            farewell->hide();
-    });
 }
 
 // frmMain's cmdExit_Click, mnuExit_Click and Form_Unload (the close box): the farewell

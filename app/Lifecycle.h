@@ -53,6 +53,7 @@ private:
 
     void RunUpdateReminder();
     void ShowMain();
+    web::frmNagScreen2* LoadFarewell();
     void ShowFarewell();
     template <typename Form> Form* Load(Screen screen);
     void Unload(Screen screen);

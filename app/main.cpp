@@ -1,7 +1,7 @@
 #include "Lifecycle.h"
 #include "Product.h"
 #include "QtPlatform.h"
-#include "WaylandWindows.h"
+#include "ScreenWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationName(QFileInfo(executable).completeBaseName());
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(platform::DesktopFileName);
-    platform::KeepFixedWindowsWholeOnWayland(application);
+    platform::KeepFixedWindowsFixed(application);
     // Hiding the last screen is no reason to stop: only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::QtPlatform platform;

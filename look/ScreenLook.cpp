@@ -3,12 +3,7 @@
 #include "Resources.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
-#include <QLayout>
-#include <QScreen>
-#include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 namespace look {
 
@@ -137,97 +132,6 @@ void ApplyScreenLook(QWidget* screen) {
 void SetScreenTitle(QWidget* screen, const QString& title) {
     screen->setWindowTitle(title);
     screen->setWindowIcon(ApplicationIcon());
-}
-
-namespace {
-
-// The frame the window manager has put around the window; null while there is none.
-// Until the window is reparented into its frame Qt can read a frame of negative size,
-// which counts as none yet.
-QMargins FrameMargins(const QWidget* window) {
-    const QWindow* handle = window->windowHandle();
-    const QMargins margins = handle ? handle->frameMargins() : QMargins();
-    const bool framed = margins.left() >= 0 && margins.top() >= 0 && margins.right() >= 0 &&
-                        margins.bottom() >= 0 && !margins.isNull();
-    return framed ? margins : QMargins();
-}
-
-// The window as the user sees it, frame included, in the middle of the available area.
-// The size is the fixed one the screen asks for, not whatever the window system reports
-// on its way to the first frame.
-void CentreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const bool fixed = window->minimumSize() == window->maximumSize();
-    const QSize size = fixed ? window->minimumSize() : window->size();
-    const QMargins margins = FrameMargins(window);
-    QRect frame = QRect(window->pos(), size).marginsAdded(margins);
-    frame.moveCenter(screen->availableGeometry().center());
-    window->setGeometry(frame.marginsRemoved(margins));
-}
-
-// Centres its window when it is first shown, and once more as soon as the window manager
-// has put its frame around it, so that the title bar is counted too. Without a frame
-// (offscreen, or a manager that draws none) the first centring stands. Then it leaves.
-class CentreOnFirstShow : public QObject {
-public:
-    explicit CentreOnFirstShow(QWidget* window) : QObject(window), window_(window) {
-        window->installEventFilter(this);
-        connect(&frameWatch_, &QTimer::timeout, this, &CentreOnFirstShow::CentreOnceFramed);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            window_->removeEventFilter(this);
-            CentreOnScreen(window_);
-            if (!FrameMargins(window_).isNull())
-                deleteLater();
-            else
-                frameWatch_.start(FramePollMs);
-        }
-        return false;
-    }
-
-private:
-    // A window manager frames a new window at once; one that has not within the wait
-    // draws no frame. The frame comes with no event of its own, so it is looked for.
-    static constexpr int FramePollMs = 20;
-    static constexpr int FrameWaitMs = 3000;
-
-    // Framed and on screen: the manager has taken the window in, and reads a new position
-    // as it will from then on.
-    void CentreOnceFramed() {
-        waitedMs_ += FramePollMs;
-        const QWindow* handle = window_->windowHandle();
-        const bool framed = !FrameMargins(window_).isNull() && handle && handle->isExposed();
-        if (framed)
-            CentreOnScreen(window_);
-        if (framed || waitedMs_ >= FrameWaitMs) {
-            frameWatch_.stop();
-            deleteLater();
-        }
-    }
-
-    QWidget* window_;
-    QTimer frameWatch_;
-    int waitedMs_ = 0;
-};
-
-} // namespace
-
-void MakeFixedWindow(QWidget* window, const QSize& clientSize) {
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint);
-    if (clientSize.isValid())
-        window->setFixedSize(clientSize);
-    else if (window->layout())
-        window->layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // Tells the screens apart for the window manager (and a session manager) on X11.
-    window->setWindowRole(window->objectName());
-    new CentreOnFirstShow(window);
 }
 
 QString CaptionText(const QString& caption) {

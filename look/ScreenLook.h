@@ -1,6 +1,6 @@
 #pragma once
 // The look every screen shares: twips for positions, the fonts, the light blue background,
-// palettes, fixed-size centred windows, the screen title and the application icon.
+// palettes, the screen title and the application icon.
 
 #include <QColor>
 #include <QFont>
@@ -46,11 +46,6 @@ void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text
 void ApplyScreenLook(QWidget* screen);
 // The caption in the title bar, and the application icon beside it.
 void SetScreenTitle(QWidget* screen, const QString& title);
-
-// Title and close button only, so the fixed size cannot be minimised or maximised, and
-// centred on the screen the first time it is shown. Its window role is its object name. An
-// invalid size leaves the size to the window's layout.
-void MakeFixedWindow(QWidget* window, const QSize& clientSize);
 
 // A caption's access-key markers turned into the text a label shows: "&&" is one "&".
 QString CaptionText(const QString& caption);

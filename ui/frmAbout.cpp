@@ -6,6 +6,7 @@
 #include "OpenPage.h"
 #include "Product.h"
 #include "ScreenLook.h"
+#include "ScreenWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +28,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     setModal(true);
     look::ApplyScreenLook(this);
     look::SetScreenTitle(this, platform::ScreenTitle);
-    look::MakeFixedWindow(this, look::TwipsSize(6825, 3780));
+    platform::MakeScreenWindow(this, look::TwipsSize(6825, 3780));
     setWindowFlag(Qt::Dialog);
 
     auto* picture =

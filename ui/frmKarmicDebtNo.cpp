@@ -6,6 +6,7 @@
 #include "Platform.h"
 #include "Product.h"
 #include "ScreenLook.h"
+#include "ScreenWindow.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -28,7 +29,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmKarmicDebtNo"));
     look::ApplyScreenLook(this);
     look::SetScreenTitle(this, platform::ScreenTitle);
-    look::MakeFixedWindow(this, look::TwipsSize(6405, 5130));
+    platform::MakeScreenWindow(this, look::TwipsSize(6405, 5130));
 
     MakeForumBanner(this, platform_, TwipsRect(60, 0, 6300, 615), TwipsRect(120, 135, 6120, 585));
 

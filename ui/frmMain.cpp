@@ -7,6 +7,7 @@
 #include "Platform.h"
 #include "Product.h"
 #include "ScreenLook.h"
+#include "ScreenWindow.h"
 #include "frmAbout.h"
 
 #include <QAbstractItemView>
@@ -72,7 +73,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     BuildMenus();
     look::FitCaptions(this);
 
-    look::MakeFixedWindow(this, QSize()); // the size the menu bar and the client area take
+    platform::MakeScreenWindow(this, QSize()); // the size the menu bar and the client area take
 }
 
 void frmMain::BuildControls(QWidget* client) {

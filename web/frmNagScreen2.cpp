@@ -9,6 +9,7 @@
 #include "Platform.h"
 #include "Product.h"
 #include "ScreenLook.h"
+#include "ScreenWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -81,8 +82,7 @@ frmNagScreen2::frmNagScreen2(platform::Platform& platform, QWidget* parent)
                             {QPalette::Base, Qt::white},
                             {QPalette::Text, Qt::black}});
 
-    look::MakeFixedWindow(this, look::TwipsSize(11115, 4725));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
+    platform::MakeScreenWindow(this, look::TwipsSize(11115, 4725), platform::Stacking::AboveOthers);
     BuildControls();
 }
 

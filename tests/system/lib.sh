@@ -39,31 +39,42 @@ wait_until() {
     return 1
 }
 
-# A private display with openbox on it. On a loaded machine either may fail to come up now
-# and then, so each attempt that fails is ended and tried again; what openbox said is shown.
+# start_display [MANAGER]: a private display with a window manager on it, openbox unless
+# another is named (mutter, kwin, xfwm4: GNOME's, KDE's and XFCE's). On a loaded machine
+# either may fail to come up now and then, so each attempt that fails is ended and tried
+# again; what the manager said is shown.
 start_display() {
-    local attempt xvfb openbox
+    local manager=${1:-openbox} attempt xvfb wm
+    local -a command
+    case $manager in
+    openbox) command=(openbox --sm-disable) ;;
+    # These three find their settings and one another on a session bus.
+    mutter) command=(dbus-run-session -- mutter --x11 --replace) ;;
+    kwin) command=(dbus-run-session -- kwin_x11) ;;
+    xfwm4) command=(dbus-run-session -- xfwm4 --compositor=off) ;;
+    *) fail "no window manager called $manager" ;;
+    esac
     for attempt in 1 2 3; do
         Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work_dir/display" 2>/dev/null &
         xvfb=$!
         background_pids+=("$xvfb")
         if wait_until 10 test -s "$work_dir/display"; then
             export DISPLAY=":$(head -n1 "$work_dir/display")"
-            openbox --sm-disable >"$work_dir/openbox.log" 2>&1 &
-            openbox=$!
-            background_pids+=("$openbox")
-            wait_until 20 openbox_settled "$openbox" && window_manager_running && return 0
-            kill -9 "$openbox" 2>/dev/null || true
+            "${command[@]}" >"$work_dir/wm.log" 2>&1 &
+            wm=$!
+            background_pids+=("$wm")
+            wait_until 30 manager_settled "$wm" && window_manager_running && return 0
+            kill -9 "$wm" 2>/dev/null || true
         fi
         kill -9 "$xvfb" 2>/dev/null || true
-        echo "display attempt $attempt failed; openbox said: $(cat "$work_dir/openbox.log" 2>/dev/null)" >&2
+        echo "display attempt $attempt failed; $manager said: $(cat "$work_dir/wm.log" 2>/dev/null)" >&2
         rm -f "$work_dir/display"
     done
     fail "no display with a window manager came up"
 }
 
-# True once openbox manages the display, or has ended without doing so.
-openbox_settled() { window_manager_running || ! kill -0 "$1" 2>/dev/null; }
+# True once the manager manages the display, or has ended without doing so.
+manager_settled() { window_manager_running || ! kill -0 "$1" 2>/dev/null; }
 
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The road through the screens on the desktops people run, each under its own window
+# manager: a reading, Back, File > Exit and the farewell screen's Exit. On every desktop no
+# hidden screen reaches the screen, a screen shown again stands where it stood, the fixed
+# size outlasts full screen, and the farewell screen stays above a window activated over it.
+# Usage: desktops.sh PROGRAM DESKTOP, the desktop being openbox, mutter (GNOME), kwin (KDE),
+# xfwm4 (XFCE) or sway (its Xwayland and Wayland itself).
+source "$(dirname "$0")/lib.sh"
+desktop=${2:?which desktop}
+title='Nuvra Karmic Debt Number v1.90'
+
+# The client area as x y width height on the root window.
+client_area() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+
+# True when window $1 stands above window $2 in the window manager's stacking order.
+stacked_above() {
+    local window index=0 above=-1 below=-1
+    for window in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'); do
+        ((window == $1)) && above=$index
+        ((window == $2)) && below=$index
+        index=$((index + 1))
+    done
+    ((below >= 0 && above > below))
+}
+
+x11_road() {
+    start_display "$desktop"
+    start_program road
+    local main result farewell logo stood
+    main=$(wait_for_screen frmMain) || fail "no main screen"
+    wait_until 10 frame_centred "$main" || fail "the main screen is not centred: $(cat "$work_dir/last-frame")"
+    stood=$(client_area "$main")
+
+    wmctrl -i -r "$main" -b add,fullscreen
+    sleep 0.5 # the request's round trip; what follows waits on the outcome
+    as_it_stood() { [[ $(client_area "$main") == "$stood" ]] && ! xprop -id "$main" _NET_WM_STATE | grep -q FULLSCREEN; }
+    wait_until 10 as_it_stood || fail "full screen was not undone: $(client_area "$main"), not $stood"
+
+    result=$(show_reading_for_ed_kay)
+    press_back "$result"
+    ! wait_until 2 screen_shown frmNagScreen2 || fail "Back put the farewell screen on the screen"
+    main=$(wait_for_screen frmMain)
+    wait_until 10 as_it_stood || fail "after Back the main screen is at $(client_area "$main"), not $stood"
+
+    press_keys "$main" alt+f x
+    farewell=$(wait_for_screen frmNagScreen2) || fail "File > Exit showed no farewell screen"
+    xlogo -bg red -geometry 1000x700+0+0 &
+    background_pids+=($!)
+    logo_window() { xdotool search --onlyvisible --class xlogo 2>/dev/null | head -n1; }
+    logo_shown() { [[ -n $(logo_window) ]]; }
+    wait_until 15 logo_shown || fail "no window to activate over the farewell screen"
+    logo=$(logo_window)
+    xdotool windowactivate --sync "$logo" >/dev/null 2>&1 || true
+    wait_until 10 stacked_above "$farewell" "$logo" || fail "the farewell screen went below $(xprop -root _NET_CLIENT_LIST_STACKING)"
+    press_keys "$farewell" alt+x
+    wait_until_ended road 30
+    [[ $(program_status road) == 0 ]] || fail "the program ended with $(program_status road)"
+}
+
+# sway runs only for an unprivileged user: as root, it and its clients run as nobody.
+sway_road() {
+    local run_as=() home=$work_dir/sway
+    mkdir -p "$home/runtime"
+    chmod 755 "$work_dir" "$home"
+    chmod 700 "$home/runtime"
+    if (($(id -u) == 0)); then
+        chown -R nobody:nogroup "$home"
+        run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+    fi
+    local runtime=$home/runtime
+    printf 'xwayland enable\nexec sh -c "echo $DISPLAY >%s/x-display"\n' "$runtime" >"$home/config"
+    as_user() {
+        "${run_as[@]}" env HOME="$home" XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$home" \
+            WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman "$@"
+    }
+    as_user sway -c "$home/config" >"$work_dir/sway.log" 2>&1 &
+    background_pids+=($!)
+    ipc_socket() { compgen -G "$runtime/sway-ipc.*.sock" | head -n1; }
+    sway_ready() { [[ -s $runtime/x-display && -n $(ipc_socket) ]]; }
+    wait_until 30 sway_ready ||
+        fail "sway did not start: $(cat "$work_dir/sway.log")"
+    local socket
+    socket=$(ipc_socket)
+    sway_says() { as_user swaymsg -s "$socket" "$@"; }
+    # The program's window as "WIDTHxHEIGHT FULLSCREEN" while it floats; nothing while not.
+    floating() {
+        sway_says -t get_tree | jq -r --arg title "$title" 'first(.. | objects
+            | select(.type? == "floating_con" and .name? == $title)
+            | "\(.window_rect.width)x\(.window_rect.height) \(.fullscreen_mode)") // empty'
+    }
+    local platform size pid
+    for platform in xcb wayland; do
+        as_user WAYLAND_DISPLAY=wayland-1 DISPLAY="$(cat "$runtime/x-display")" \
+            QT_QPA_PLATFORM=$platform "$PROGRAM" >"$work_dir/$platform.log" 2>&1 &
+        pid=$!
+        background_pids+=("$pid")
+        floats() { [[ -n $(floating) ]]; }
+        wait_until 20 floats || fail "on $platform the main screen does not float: $(sway_says -t get_tree | jq -c '.. | objects | select(.name? == "'"$title"'")') $(cat "$work_dir/$platform.log")"
+        size=$(floating)
+        sway_says "[title=\"^$title\$\"] fullscreen enable" >/dev/null
+        sleep 0.5
+        floats_at() { [[ $(floating) == "$1" ]]; }
+        wait_until 10 floats_at "$size" || fail "on $platform full screen was not undone: $(floating), not $size"
+        kill -0 "$pid" || fail "on $platform the program ended: $(cat "$work_dir/$platform.log")"
+        kill -9 "$pid"
+    done
+}
+
+case $desktop in
+sway) sway_road ;;
+*) x11_road ;;
+esac
+echo "$desktop: all checks passed"

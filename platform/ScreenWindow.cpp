@@ -238,7 +238,7 @@ public:
         connect(handle, &QWindow::windowStateChanged, this, &FixedSizeKeeper::StateChanged);
         compositorWait_.setSingleShot(true);
         compositorWait_.setInterval(CompositorWaitMs);
-        connect(&compositorWait_, &QTimer::timeout, this, &FixedSizeKeeper::UndoEnlargement);
+        connect(&compositorWait_, &QTimer::timeout, this, &FixedSizeKeeper::Fix);
     }
 
     static void Watch(QWidget* window) {
@@ -254,20 +254,19 @@ public:
     }
 
 private:
-    // A compositor answers a maximize at once; one that has not within the wait ignored it.
-    static constexpr int CompositorWaitMs = 3000;
+    // A compositor answers at once; one that has not within the wait ignored the request.
+    static constexpr int CompositorWaitMs = 2000;
 
     bool IsEnlarged() const { return handle_->windowStates() & Enlarged; }
 
+    // An enlargement is undone at once. On Wayland the window may meanwhile take any size,
+    // as it is not known yet whether the compositor follows a maximize Qt asked for.
     void StateChanged(Qt::WindowState state) {
-        if (!(Enlarged & state)) {
-            if (released_ && window_->size() == size_)
-                Fix();
-        } else if (!OnPlatform("wayland")) {
-            QTimer::singleShot(0, this, &FixedSizeKeeper::UndoEnlargement);
-        } else if (!released_) {
+        if (!(Enlarged & state))
+            return;
+        if (OnPlatform("wayland") && !released_)
             Release();
-        }
+        QTimer::singleShot(0, this, &FixedSizeKeeper::UndoEnlargement);
     }
 
     // Put right once the change in hand is through: an enlargement is undone, and another
@@ -302,6 +301,7 @@ private:
     }
 
     void Fix() {
+        UndoEnlargement();
         released_ = false;
         compositorWait_.stop();
         window_->setFixedSize(size_);

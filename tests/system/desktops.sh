@@ -3,8 +3,9 @@
 # manager: a reading, Back, File > Exit and the farewell screen's Exit. On every desktop no
 # hidden screen reaches the screen, a screen shown again stands where it stood, the fixed
 # size outlasts full screen, and the farewell screen stays above a window activated over it.
-# Usage: desktops.sh PROGRAM DESKTOP, the desktop being openbox, mutter (GNOME), kwin (KDE),
-# xfwm4 (XFCE) or sway (its Xwayland and Wayland itself).
+# Usage: desktops.sh PROGRAM DESKTOP, the desktop being openbox, mutter (GNOME on Xorg),
+# mutter-wayland (GNOME on Wayland: its Xwayland, and Wayland itself), kwin (KDE), xfwm4
+# (XFCE) or sway (its Xwayland, and Wayland itself).
 source "$(dirname "$0")/lib.sh"
 desktop=${2:?which desktop}
 title='Nuvra Karmic Debt Number v1.90'
@@ -27,7 +28,6 @@ stacked_above() {
 }
 
 x11_road() {
-    start_display "$desktop"
     start_program road
     local main result farewell logo stood
     main=$(wait_for_screen frmMain) || fail "no main screen"
@@ -109,8 +109,25 @@ sway_road() {
     done
 }
 
+# GNOME on Wayland: X clients go to its Xwayland; Wayland clients get the title bar Qt draws.
+gnome_on_wayland() {
+    start_display mutter-wayland
+    local outer=$DISPLAY
+    export DISPLAY=":$(sed -n 's/.*Using public X11 display :\([0-9]*\).*/\1/p' "$work_dir/wm.log")"
+    export XAUTHORITY
+    XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" | head -n1)
+    x11_road
+    WAYLAND_DISPLAY=nuvra-gnome QT_QPA_PLATFORM=wayland DISPLAY= start_program alone
+    DISPLAY=$outer survives_qt_maximize_button alone
+    kill_program alone
+}
+
 case $desktop in
 sway) sway_road ;;
-*) x11_road ;;
+mutter-wayland) gnome_on_wayland ;;
+*)
+    start_display "$desktop"
+    x11_road
+    ;;
 esac
 echo "$desktop: all checks passed"

@@ -40,11 +40,12 @@ wait_until() {
 }
 
 # start_display [MANAGER]: a private display with a window manager on it, openbox unless
-# another is named (mutter, kwin, xfwm4: GNOME's, KDE's and XFCE's). On a loaded machine
+# another is named (mutter, kwin, xfwm4: GNOME's, KDE's and XFCE's; mutter-wayland: GNOME on
+# Wayland, drawn into a window of the display, with its Xwayland). On a loaded machine
 # either may fail to come up now and then, so each attempt that fails is ended and tried
 # again; what the manager said is shown.
 start_display() {
-    local manager=${1:-openbox} attempt xvfb wm
+    local manager=${1:-openbox} attempt xvfb wm ready=window_manager_running
     local -a command
     case $manager in
     openbox) command=(openbox --sm-disable) ;;
@@ -52,6 +53,10 @@ start_display() {
     mutter) command=(dbus-run-session -- mutter --x11 --replace) ;;
     kwin) command=(dbus-run-session -- kwin_x11) ;;
     xfwm4) command=(dbus-run-session -- xfwm4 --compositor=off) ;;
+    mutter-wayland)
+        command=(dbus-run-session -- mutter --nested --wayland --wayland-display=nuvra-gnome)
+        ready=gnome_on_wayland_running
+        ;;
     *) fail "no window manager called $manager" ;;
     esac
     for attempt in 1 2 3; do
@@ -63,7 +68,7 @@ start_display() {
             "${command[@]}" >"$work_dir/wm.log" 2>&1 &
             wm=$!
             background_pids+=("$wm")
-            wait_until 30 manager_settled "$wm" && window_manager_running && return 0
+            wait_until 30 manager_settled "$wm" && "$ready" && return 0
             kill -9 "$wm" 2>/dev/null || true
         fi
         kill -9 "$xvfb" 2>/dev/null || true
@@ -73,10 +78,13 @@ start_display() {
     fail "no display with a window manager came up"
 }
 
-# True once the manager manages the display, or has ended without doing so.
-manager_settled() { window_manager_running || ! kill -0 "$1" 2>/dev/null; }
+# True once the manager is ready ($ready of start_display), or has ended without being so.
+manager_settled() { "$ready" || ! kill -0 "$1" 2>/dev/null; }
 
 window_manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+gnome_on_wayland_running() {
+    [[ -S $XDG_RUNTIME_DIR/nuvra-gnome ]] && grep -q 'Using public X11 display' "$work_dir/wm.log"
+}
 
 # start_program NAME: starts the program in the background; its exit status, when it
 # ends, goes to $work_dir/NAME.status. PROGRAM_PATH, when set, is the program's PATH.
@@ -103,6 +111,7 @@ kill_program() {
 }
 
 program_status() { cat "$work_dir/$1.status" 2>/dev/null || true; }
+program_ended() { [[ -n $(program_status "$1") ]]; }
 
 program_log() { cat "$work_dir/$1.log" 2>/dev/null || true; }
 
@@ -211,4 +220,26 @@ frame_centred() {
     local dy=$(((y - top) * 2 + top + height + bottom - screen_height))
     echo "frame of $window: client $x,$y ${width}x$height, extents $left $right $top $bottom, off by $dx,$dy" >"$work_dir/last-frame"
     ((dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2))
+}
+
+# The main screen's client area as WIDTH HEIGHT LEFT TOP, found by its light blue on a
+# picture of the X display that a Wayland compositor draws into.
+drawn_client_area() {
+    xwd -root -silent | /usr/bin/convert xwd:- -fill black +opaque "rgb(124,165,231)" -trim \
+        -format '%w %h %X %Y\n' info: 2>/dev/null | tr -d +
+}
+
+# Clicks the maximize button of the title bar Qt draws on Wayland over the program's main
+# screen: the program must live on, at its size and place.
+survives_qt_maximize_button() {
+    local name=$1 width height left top
+    main_drawn() { read -r width _ < <(drawn_client_area) && ((width > 300)); }
+    wait_until 15 main_drawn || fail "on Wayland no main screen was drawn: $(program_log "$name")"
+    read -r width height left top < <(drawn_client_area)
+    # Qt's title bar: 30 pixels high, a 3-pixel border, the maximize button 40 pixels in
+    # from the right edge and 15 down.
+    xdotool mousemove $((left + width + 3 - 40)) $((top - 15)) click 1
+    ! wait_until 3 program_ended "$name" || fail "the maximize button ended the program: $(program_log "$name")"
+    same_area() { [[ $(drawn_client_area) == "$width $height $left $top" ]]; }
+    wait_until 10 same_area || fail "after maximize the screen is $(drawn_client_area), not $width $height $left $top"
 }

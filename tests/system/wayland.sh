@@ -26,15 +26,14 @@ wait_until_ended both
 [[ $(program_status both) == 0 ]] || fail "the program ended with $(program_status both)"
 
 # A platform the user chose still wins: on Wayland no X window comes up, and it runs.
-ended() { [[ -n $(program_status "$1") ]]; }
 QT_QPA_PLATFORM=wayland start_program chosen
 ! wait_until 3 screen_shown frmMain || fail "the chosen Wayland platform was overridden"
-! ended chosen || fail "on Wayland the program ended: $(program_log chosen)"
+! program_ended chosen || fail "on Wayland the program ended: $(program_log chosen)"
 kill_program chosen
 
 # Wayland alone: the program runs natively.
 DISPLAY= start_program alone
-! wait_until 3 ended alone || fail "on Wayland alone the program ended: $(program_log alone)"
+! wait_until 3 program_ended alone || fail "on Wayland alone the program ended: $(program_log alone)"
 kill_program alone
 
 # Wayland alone, with Qt's own title bar: its maximize button must not end the program.
@@ -45,21 +44,8 @@ background_pids+=($!)
 # Weston is ready for clients once it starts its shell's own client.
 shell_started() { grep -q 'launching.*weston-desktop-shell' "$work_dir/weston-x11.log"; }
 wait_until 30 shell_started || fail "weston on X did not start: $(cat "$work_dir/weston-x11.log")"
-# The main screen's client area, found by its light blue on a picture of the display.
-client_area() {
-    xwd -root -silent | /usr/bin/convert xwd:- -fill black +opaque "rgb(124,165,231)" -trim \
-        -format '%w %h %X %Y\n' info: 2>/dev/null | tr -d +
-}
-main_drawn() { read -r width _ < <(client_area) && ((width > 300)); }
 WAYLAND_DISPLAY=nuvra-wayland-x11 DISPLAY= start_program titled
-wait_until 15 main_drawn || fail "on Wayland alone no main screen was drawn: $(program_log titled)"
-read -r width height left top < <(client_area)
-# Qt's title bar: 30 pixels high, a 3-pixel border, the maximize button 40 pixels in
-# from the right edge and 15 down.
-xdotool mousemove $((left + width + 3 - 40)) $((top - 15)) click 1
-! wait_until 3 ended titled || fail "the maximize button ended the program: $(program_log titled)"
-same_size() { [[ $(client_area) == "$width $height $left $top" ]]; }
-wait_until 5 same_size || fail "after maximize the screen is $(client_area), not $width $height $left $top"
+survives_qt_maximize_button titled
 kill_program titled
 
 # No display at all: one sentence and a plain exit, no abort.

@@ -4,8 +4,9 @@
 # hidden screen reaches the screen, a screen shown again stands where it stood, the fixed
 # size outlasts full screen, and the farewell screen stays above a window activated over it.
 # Usage: desktops.sh PROGRAM DESKTOP, the desktop being openbox, mutter (GNOME on Xorg),
-# mutter-wayland (GNOME on Wayland: its Xwayland, and Wayland itself), kwin (KDE), xfwm4
-# (XFCE) or sway (its Xwayland, and Wayland itself).
+# mutter-wayland (GNOME on Wayland: its Xwayland, and Wayland itself), kwin (KDE on X11),
+# kwin-wayland (KDE on Wayland: its Xwayland), xfwm4 (XFCE) or sway (its Xwayland, and
+# Wayland itself).
 source "$(dirname "$0")/lib.sh"
 desktop=${2:?which desktop}
 title='Nuvra Karmic Debt Number v1.90'
@@ -30,7 +31,7 @@ stacked_above() {
 x11_road() {
     start_program road
     local main result farewell logo stood
-    main=$(wait_for_screen frmMain) || fail "no main screen"
+    main=$(wait_for_screen frmMain) || fail "no main screen on $DISPLAY: $(program_log road) $(tail -n 5 "$work_dir/wm.log" 2>/dev/null)"
     wait_until 10 frame_centred "$main" || fail "the main screen is not centred: $(cat "$work_dir/last-frame")"
     stood=$(client_area "$main")
 
@@ -72,12 +73,11 @@ sway_road() {
     fi
     local runtime=$home/runtime
     printf 'xwayland enable\nexec sh -c "echo $DISPLAY >%s/x-display"\n' "$runtime" >"$home/config"
-    as_user() {
-        "${run_as[@]}" env HOME="$home" XDG_RUNTIME_DIR="$runtime" XDG_CONFIG_HOME="$home" \
-            WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman "$@"
-    }
-    as_user sway -c "$home/config" >"$work_dir/sway.log" 2>&1 &
-    background_pids+=($!)
+    local user_env=("${run_as[@]}" env HOME="$home" XDG_RUNTIME_DIR="$runtime"
+        XDG_CONFIG_HOME="$home" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1
+        WLR_RENDERER=pixman)
+    as_user() { "${user_env[@]}" "$@"; }
+    in_own_group "${user_env[@]}" sway -c "$home/config" >"$work_dir/sway.log" 2>&1
     ipc_socket() { compgen -G "$runtime/sway-ipc.*.sock" | head -n1; }
     sway_ready() { [[ -s $runtime/x-display && -n $(ipc_socket) ]]; }
     wait_until 30 sway_ready ||
@@ -111,6 +111,8 @@ sway_road() {
 
 # GNOME on Wayland: X clients go to its Xwayland; Wayland clients get the title bar Qt draws.
 gnome_on_wayland() {
+    # The runtime directory outlives a run; an earlier run's key would be refused.
+    rm -f "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*
     start_display mutter-wayland
     local outer=$DISPLAY
     export DISPLAY=":$(sed -n 's/.*Using public X11 display :\([0-9]*\).*/\1/p' "$work_dir/wm.log")"
@@ -122,8 +124,26 @@ gnome_on_wayland() {
     kill_program alone
 }
 
+# KDE on Wayland, headless, with its Xwayland. kwin_wayland carries a file capability that a
+# container refuses to grant, and a plain copy of it runs.
+kde_on_wayland() {
+    cp "$(command -v kwin_wayland)" "$work_dir/kwin_wayland"
+    # KWin starts the programs it is given once Xwayland is up, with DISPLAY set to it.
+    printf '#!/bin/sh\necho "$DISPLAY" >%s/x-display\n' "$work_dir" >"$work_dir/report-display"
+    chmod +x "$work_dir/report-display"
+    in_own_group dbus-run-session -- "$work_dir/kwin_wayland" --virtual --xwayland \
+        --socket nuvra-kde --width 1280 --height 800 "$work_dir/report-display" \
+        >"$work_dir/wm.log" 2>&1
+    kwin_ready() { [[ -s $work_dir/x-display ]] && DISPLAY=$(cat "$work_dir/x-display") window_manager_running; }
+    wait_until 60 kwin_ready || fail "kwin_wayland did not start: $(cat "$work_dir/wm.log")"
+    export DISPLAY
+    DISPLAY=$(cat "$work_dir/x-display")
+    x11_road
+}
+
 case $desktop in
 sway) sway_road ;;
+kwin-wayland) kde_on_wayland ;;
 mutter-wayland) gnome_on_wayland ;;
 *)
     start_display "$desktop"

@@ -10,11 +10,21 @@ unset WAYLAND_DISPLAY
 # by their caption, the application title.
 MESSAGE_TITLE='^Nuvra Karmic Debt Number$'
 
-declare -a background_pids=()
+declare -a background_pids=() background_groups=()
 work_dir=$(mktemp -d)
+
+# in_own_group COMMAND...: starts the command in the background in a process group of its
+# own, which cleanup ends whole: a session bus, a compositor and their Xwayland.
+in_own_group() {
+    setsid "$@" &
+    background_groups+=($!)
+}
 
 cleanup() {
     local pid
+    for pid in "${background_groups[@]}"; do
+        kill -9 -- "-$pid" 2>/dev/null || true
+    done
     for pid in "${background_pids[@]}"; do
         kill -9 "$pid" 2>/dev/null || true
     done
@@ -65,11 +75,10 @@ start_display() {
         background_pids+=("$xvfb")
         if wait_until 10 test -s "$work_dir/display"; then
             export DISPLAY=":$(head -n1 "$work_dir/display")"
-            "${command[@]}" >"$work_dir/wm.log" 2>&1 &
+            in_own_group "${command[@]}" >"$work_dir/wm.log" 2>&1
             wm=$!
-            background_pids+=("$wm")
             wait_until 30 manager_settled "$wm" && "$ready" && return 0
-            kill -9 "$wm" 2>/dev/null || true
+            kill -9 -- "-$wm" 2>/dev/null || true
         fi
         kill -9 "$xvfb" 2>/dev/null || true
         echo "display attempt $attempt failed; $manager said: $(cat "$work_dir/wm.log" 2>/dev/null)" >&2

@@ -96,12 +96,15 @@ gnome_on_wayland_running() {
 }
 
 # start_program NAME: starts the program in the background; its exit status, when it
-# ends, goes to $work_dir/NAME.status. PROGRAM_PATH, when set, is the program's PATH.
+# ends, goes to $work_dir/NAME.status. PROGRAM_PATH, when set, is the program's PATH;
+# program_runner, when set, the command it runs under (another user, say).
+declare -a program_runner=()
 start_program() {
     local name=$1
     (
         set +e
-        env PATH="${PROGRAM_PATH:-$PATH}" "$PROGRAM" >"$work_dir/$name.log" 2>&1 &
+        "${program_runner[@]}" env PATH="${PROGRAM_PATH:-$PATH}" "$PROGRAM" \
+            >"$work_dir/$name.log" 2>&1 &
         echo $! >"$work_dir/$name.pid"
         wait $!
         echo $? >"$work_dir/$name.status"

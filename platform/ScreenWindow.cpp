@@ -25,6 +25,10 @@ bool OnPlatform(const char* name) {
     return QGuiApplication::platformName().startsWith(QLatin1String(name));
 }
 
+bool IsFixed(const QWidget* window) {
+    return window->minimumSize() == window->maximumSize();
+}
+
 // ---- X11: the frame, asked before the window first maps --------------------------------
 
 class X11Window {
@@ -55,10 +59,11 @@ public:
                        reinterpret_cast<const char*>(&message));
         xcb_flush(connection_);
         // A manager answers at once; the wait only bounds one that claims to and does not.
+        const xcb_atom_t answer = Atom("_NET_FRAME_EXTENTS");
         QElapsedTimer waited;
         waited.start();
         while (waited.elapsed() < AnswerWaitMs) {
-            if (const std::optional<QMargins> extents = FrameExtents())
+            if (const std::optional<QMargins> extents = FrameExtents(answer))
                 return *extents;
             QThread::msleep(2);
         }
@@ -96,9 +101,8 @@ private:
         return std::find(atoms, atoms + count, atom) != atoms + count;
     }
 
-    std::optional<QMargins> FrameExtents() const {
-        const PropertyReply extents =
-            Property(window_, Atom("_NET_FRAME_EXTENTS"), XCB_ATOM_CARDINAL, 4);
+    std::optional<QMargins> FrameExtents(xcb_atom_t frameExtents) const {
+        const PropertyReply extents = Property(window_, frameExtents, XCB_ATOM_CARDINAL, 4);
         if (!extents || extents->format != 32 || xcb_get_property_value_length(extents.get()) != 16)
             return std::nullopt;
         // Left, right, top, bottom.
@@ -129,8 +133,7 @@ QMargins FrameMargins(const QWidget* window) {
 // reports on its way to the first frame.
 QRect CentredClientArea(const QWidget* window, const QMargins& frame) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    const bool fixed = window->minimumSize() == window->maximumSize();
-    const QSize size = fixed ? window->minimumSize() : window->size();
+    const QSize size = IsFixed(window) ? window->minimumSize() : window->size();
     QRect framed = QRect(window->pos(), size).marginsAdded(frame);
     if (screen)
         framed.moveCenter(screen->availableGeometry().center());
@@ -219,10 +222,6 @@ private:
 // ---- Size ----------------------------------------------------------------------------
 
 constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
-
-bool IsFixed(const QWidget* window) {
-    return window->minimumSize() == window->maximumSize();
-}
 
 // Watches one fixed-size window and undoes a maximize, full screen or other size.
 //

@@ -233,7 +233,8 @@ constexpr Qt::WindowStates Enlarged = Qt::WindowMaximized | Qt::WindowFullScreen
 class FixedSizeKeeper : public QObject {
 public:
     FixedSizeKeeper(QWidget* window, QWindow* handle)
-        : QObject(handle), window_(window), handle_(handle), size_(window->size()) {
+        : QObject(handle), window_(window), handle_(handle), size_(window->size()),
+          normal_(window->geometry()) {
         connect(handle, &QWindow::windowStateChanged, this, &FixedSizeKeeper::StateChanged);
         compositorWait_.setSingleShot(true);
         compositorWait_.setInterval(CompositorWaitMs);
@@ -246,10 +247,10 @@ public:
             new FixedSizeKeeper(window, handle);
     }
 
-    static void SizeChanged(QWidget* window) {
+    static void GeometryChanged(QWidget* window) {
         QWindow* handle = window->windowHandle();
         if (FixedSizeKeeper* keeper = handle ? handle->findChild<FixedSizeKeeper*>() : nullptr)
-            keeper->Resized();
+            keeper->GeometryChanged();
     }
 
 private:
@@ -259,30 +260,48 @@ private:
     bool IsEnlarged() const { return handle_->windowStates() & Enlarged; }
 
     // An enlargement is undone at once. On Wayland the window may meanwhile take any size,
-    // as it is not known yet whether the compositor follows a maximize Qt asked for.
+    // as it is not known yet whether the compositor follows a maximize Qt asked for. Back
+    // in no enlarged state, the size the manager left it at may not be its own.
     void StateChanged(Qt::WindowState state) {
-        if (!(Enlarged & state))
-            return;
-        if (OnPlatform("wayland") && !released_)
-            Release();
-        QTimer::singleShot(0, this, &FixedSizeKeeper::UndoEnlargement);
+        if (Enlarged & state) {
+            if (OnPlatform("wayland") && !released_)
+                Release();
+            QTimer::singleShot(0, this, &FixedSizeKeeper::UndoEnlargement);
+        } else if (!released_) {
+            PutBackSize();
+        }
     }
 
-    // Put right once the change in hand is through: an enlargement is undone, and another
-    // size in no enlarged state (a manager's resize) goes back to the fixed one.
-    void Resized() {
-        if (released_) {
-            compositorWait_.stop();
+    void GeometryChanged() {
+        if (!released_) {
             if (window_->size() == size_ && !IsEnlarged())
-                Fix();
-            else if (IsEnlarged())
-                QTimer::singleShot(0, this, &FixedSizeKeeper::UndoEnlargement);
-        } else if (window_->size() != size_ && !IsEnlarged()) {
-            QTimer::singleShot(0, this, [this] {
-                if (!released_ && !IsEnlarged() && window_->size() != size_)
-                    window_->resize(size_);
-            });
+                normal_ = window_->geometry();
+            else
+                PutBackSize();
+            return;
         }
+        // The compositor has answered Qt's maximize.
+        compositorWait_.stop();
+        if (window_->size() == size_ && !IsEnlarged())
+            Fix();
+        else if (IsEnlarged())
+            QTimer::singleShot(0, this, &FixedSizeKeeper::UndoEnlargement);
+    }
+
+    // Another size in no enlarged state (a manager's resize, or what a full screen left)
+    // goes back to the fixed one where the window last stood with it, once the change in
+    // hand is through: a manager may not have put the window back from full screen yet.
+    void PutBackSize() {
+        if (window_->size() == size_ || IsEnlarged())
+            return;
+        QTimer::singleShot(0, this, [this] {
+            if (released_ || IsEnlarged() || window_->size() == size_)
+                return;
+            if (normal_.isValid())
+                window_->setGeometry(normal_);
+            else
+                window_->resize(size_);
+        });
     }
 
     void UndoEnlargement() { handle_->setWindowStates(handle_->windowStates() & ~Enlarged); }
@@ -311,6 +330,8 @@ private:
     QWidget* window_;
     QWindow* handle_;
     QSize size_;
+    // Where the window last stood at its own size, in no enlarged state.
+    QRect normal_;
     QTimer compositorWait_;
     bool released_ = false;
     bool layoutFixed_ = false;
@@ -329,8 +350,8 @@ protected:
         if (event->type() == QEvent::Show)
             // A message box fixes its size while it shows, so this runs once it is up.
             QTimer::singleShot(0, window, [window] { FixedSizeKeeper::Watch(window); });
-        else if (event->type() == QEvent::Resize)
-            FixedSizeKeeper::SizeChanged(window);
+        else if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+            FixedSizeKeeper::GeometryChanged(window);
         return false;
     }
 };

@@ -75,7 +75,7 @@ squat_lock="$hostile/cache/NuvraKarmicDebtNumber.instance.lock"
 squatter=$!
 background_pids+=("$squatter")
 lock_taken() { ! flock -n "$squat_lock" true 2>/dev/null; }
-wait_until 5 lock_taken || fail "the other user's lock was not taken"
+wait_until 30 lock_taken || fail "the other user's lock was not taken"
 unset XDG_RUNTIME_DIR
 export TMPDIR="$hostile/tmp" XDG_CACHE_HOME="$hostile/cache"
 expect_working "a lock held by another user where others may write"

@@ -34,20 +34,20 @@ x11_road() {
     local on_sway=${1:-} main result farewell logo stood
     start_program road
     main=$(wait_for_screen frmMain) || fail "no main screen on $DISPLAY: $(program_log road) $(tail -n 5 "$work_dir/wm.log" 2>/dev/null)"
-    [[ -n $on_sway ]] || wait_until 10 frame_centred "$main" ||
+    [[ -n $on_sway ]] || wait_until 30 frame_centred "$main" ||
         fail "the main screen is not centred: $(cat "$work_dir/last-frame")"
     stood=$(client_area "$main")
 
     wmctrl -i -r "$main" -b add,fullscreen
     sleep 0.5 # the request's round trip; what follows waits on the outcome
     as_it_stood() { [[ $(client_area "$main") == "$stood" ]] && ! xprop -id "$main" _NET_WM_STATE | grep -q FULLSCREEN; }
-    wait_until 10 as_it_stood || fail "full screen was not undone: $(client_area "$main"), not $stood"
+    wait_until 30 as_it_stood || fail "full screen was not undone: $(client_area "$main"), not $stood"
 
     result=$(show_reading_for_ed_kay)
     press_back "$result"
     ! wait_until 2 screen_shown frmNagScreen2 || fail "Back put the farewell screen on the screen"
     main=$(wait_for_screen frmMain)
-    wait_until 10 as_it_stood || fail "after Back the main screen is at $(client_area "$main"), not $stood"
+    wait_until 30 as_it_stood || fail "after Back the main screen is at $(client_area "$main"), not $stood"
 
     press_keys "$main" alt+f x
     farewell=$(wait_for_screen frmNagScreen2) || fail "File > Exit showed no farewell screen"
@@ -63,10 +63,10 @@ farewell_stays_above() {
     background_pids+=($!)
     logo_window() { xdotool search --onlyvisible --class xlogo 2>/dev/null | head -n1; }
     logo_shown() { [[ -n $(logo_window) ]]; }
-    wait_until 15 logo_shown || fail "no window to activate over the farewell screen"
+    wait_until 30 logo_shown || fail "no window to activate over the farewell screen"
     logo=$(logo_window)
     xdotool windowactivate --sync "$logo" >/dev/null 2>&1 || true
-    wait_until 10 stacked_above "$farewell" "$logo" || fail "the farewell screen went below $(xprop -root _NET_CLIENT_LIST_STACKING)"
+    wait_until 30 stacked_above "$farewell" "$logo" || fail "the farewell screen went below $(xprop -root _NET_CLIENT_LIST_STACKING)"
 }
 
 # sway runs only for an unprivileged user: as root, it and its clients run as nobody.
@@ -107,12 +107,12 @@ sway_road() {
         WAYLAND_DISPLAY=wayland-1 DISPLAY="$(cat "$runtime/x-display")" \
             QT_QPA_PLATFORM=$platform start_program "$platform"
         floats() { [[ -n $(floating) ]]; }
-        wait_until 20 floats || fail "on $platform the main screen does not float: $(program_log "$platform")"
+        wait_until 30 floats || fail "on $platform the main screen does not float: $(program_log "$platform")"
         size=$(floating)
         sway_says "[title=\"^$title\$\"] fullscreen enable" >/dev/null
         sleep 0.5
         floats_at() { [[ $(floating) == "$1" ]]; }
-        wait_until 10 floats_at "$size" || fail "on $platform full screen was not undone: $(floating), not $size"
+        wait_until 30 floats_at "$size" || fail "on $platform full screen was not undone: $(floating), not $size"
         ! program_ended "$platform" || fail "on $platform the program ended: $(program_log "$platform")"
         kill_program "$platform"
     done

@@ -50,6 +50,6 @@ wait_until_ended linked
 cp "$PROGRAM" "$work_dir/NuvraCopy"
 PROGRAM="$work_dir/NuvraCopy" start_program copy
 copies_shown() { [[ $(count_screens frmMain) -eq 2 ]]; }
-wait_until 15 copies_shown || fail "a copy under another name was refused"
+wait_until 30 copies_shown || fail "a copy under another name was refused"
 [[ -e "$store/NuvraCopy.conf" ]] || fail "a copy under another name has no settings of its own"
 echo "single instance: all checks passed"

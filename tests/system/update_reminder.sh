@@ -36,7 +36,7 @@ question=$(wait_for_message) || fail "no question for a 15-day-old date"
 press_keys "$question" Return
 wait_for_screen frmMain >/dev/null || fail "no main screen after the question"
 download_opened() { grep -q '/nuvra-karmic-debt-number/ssd.php?page=download-web-page$' "$work_dir/opened" 2>/dev/null; }
-wait_until 10 download_opened ||
+wait_until 30 download_opened ||
     fail "Yes did not open the download page: $(cat "$work_dir/opened" 2>/dev/null)"
 [[ $("$STORE_TOOL" get Duration) == $("$STORE_TOOL" today) ]] || fail "the date was not reset"
 [[ $("$STORE_TOOL" get Install) == 3 ]] || fail "Install was not written back as 3"

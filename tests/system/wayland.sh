@@ -7,7 +7,7 @@ start_display
 weston --backend=headless-backend.so --socket=nuvra-wayland --idle-time=0 \
     >"$work_dir/weston.log" 2>&1 &
 background_pids+=($!)
-wait_until 15 test -S "$XDG_RUNTIME_DIR/nuvra-wayland" || fail "weston did not start"
+wait_until 30 test -S "$XDG_RUNTIME_DIR/nuvra-wayland" || fail "weston did not start"
 # As in a GNOME or KDE Wayland session, where Qt would pick Wayland by itself.
 export WAYLAND_DISPLAY=nuvra-wayland XDG_SESSION_TYPE=wayland
 unset QT_QPA_PLATFORM
@@ -16,7 +16,7 @@ unset QT_QPA_PLATFORM
 # farewell screen can stay on top.
 start_program both
 main=$(wait_for_screen frmMain) || fail "with an X server at hand the program did not use it"
-wait_until 5 frame_centred "$main" || fail "the main screen is not centred"
+wait_until 30 frame_centred "$main" || fail "the main screen is not centred"
 press_keys "$main" alt+f x
 farewell=$(wait_for_screen frmNagScreen2) || fail "File > Exit showed no farewell screen"
 xprop -id "$farewell" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||

@@ -6,20 +6,20 @@ start_display
 
 start_program road
 main=$(wait_for_screen frmMain) || fail "no main screen"
-wait_until 5 frame_centred "$main" || fail "the main screen is not centred with its frame: $(cat "$work_dir/last-frame")"
+wait_until 30 frame_centred "$main" || fail "the main screen is not centred with its frame: $(cat "$work_dir/last-frame")"
 # JOHN SMITH carries no debt of their own, so the reading tells which day was chosen.
 press_keys "$main" j o h n Tab Tab s m i t h Tab Down Down Tab
 for _ in $(seq 13); do xdotool key Down; done # day 14
 press_keys "$main" alt+n
 result=$(wait_for_screen frmKarmicDebtNo) || fail "no result screen"
 wait_for_screen_gone frmMain || fail "the main screen did not hide"
-wait_until 5 frame_centred "$result" || fail "the result screen is not centred with its frame: $(cat "$work_dir/last-frame")"
+wait_until 30 frame_centred "$result" || fail "the result screen is not centred with its frame: $(cat "$work_dir/last-frame")"
 line=$(first_line_of_reading "$result")
 [[ $line == "Karmic Debt Number: 14"* ]] || fail "the reading begins '$line'"
 
 # The reading does not stay on the clipboard once the mouse moves over it.
 mouse_over_reading "$result"
-wait_until 5 clipboard_empty || fail "the reading stayed on the clipboard"
+wait_until 30 clipboard_empty || fail "the reading stayed on the clipboard"
 
 press_back "$result"
 [[ $(count_screens frmNagScreen2) -eq 0 ]] || fail "the farewell screen showed on Back"
@@ -33,7 +33,7 @@ press_back "$result"
 main=$(wait_for_screen frmMain) || fail "no main screen before the exit"
 press_keys "$main" alt+f x
 farewell=$(wait_for_screen frmNagScreen2) || fail "File > Exit showed no farewell screen"
-wait_until 5 frame_centred "$farewell" || fail "the farewell screen is not centred with its frame: $(cat "$work_dir/last-frame")"
+wait_until 30 frame_centred "$farewell" || fail "the farewell screen is not centred with its frame: $(cat "$work_dir/last-frame")"
 wait_for_screen_gone frmMain || fail "the main screen stayed after File > Exit"
 [[ -z $(program_status road) ]] || fail "the program ended before the farewell screen"
 # After two Backs the farewell screen still opens as it first would: the focus on Exit,

@@ -17,8 +17,16 @@ deb=$(ls "$work"/*.deb)
 [[ $(dpkg-deb -f "$deb" Package) == nuvra-karmic-debt-number ]] || fail "package name"
 [[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
-    [[ $depends == *"$library ("* ]] || fail "Depends lacks $library: $depends"
+# The packages that hold the libraries the program links, whatever a release names them
+# (Debian 13's libqt6core6t64, say).
+program=$(find "$build_dir/app" -maxdepth 1 -type f -name NuvraKarmicDebtNumber)
+for library in libQt6Widgets libQt6Gui libQt6Core libc.so; do
+    path=$(ldd "$program" | awk -v lib="$library" 'index($1, lib) == 1 {print $3}')
+    # dpkg knows a file by the path its package ships, with or without the merged /usr.
+    package=$(dpkg -S "$path" 2>/dev/null || dpkg -S "/usr${path#/usr}" 2>/dev/null ||
+        dpkg -S "${path#/usr}")
+    package=${package%%:*}
+    [[ $depends == *"$package ("* ]] || fail "Depends lacks $package (for $library): $depends"
 done
 
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')

@@ -18,7 +18,7 @@ template <typename T> T* Child(const QObject* root, const char* name) {
 // Shows the screen and makes it the active window, so focus and keys reach it.
 inline bool ShowActive(QWidget* screen) {
     screen->show();
-    QApplication::setActiveWindow(screen);
+    screen->activateWindow();
     return QTest::qWaitForWindowActive(screen);
 }
 

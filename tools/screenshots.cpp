@@ -78,9 +78,18 @@ void Enter(ui::frmMain* main, const QString& first, const QString& last, const Q
     days->setCurrentIndex(days->findText(day));
 }
 
+// The offscreen platform says, for every fixed-size window, that it cannot pass size hints
+// on; there is no window system to pass them to, and a reader should see only the
+// program's own words.
+void QuietAboutSizeHints(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.contains(QLatin1String("propagateSizeHints")))
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(QuietAboutSizeHints);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

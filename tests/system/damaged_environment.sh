@@ -71,7 +71,7 @@ hostile="$work_dir/hostile"
 mkdir -p "$hostile/tmp/runtime-$(id -un)" "$hostile/cache"
 chmod 1777 "$hostile/tmp/runtime-$(id -un)" "$hostile/cache"
 squat_lock="$hostile/cache/NuvraKarmicDebtNumber.instance.lock"
-(exec 9>"$squat_lock" && flock -n 9 && exec sleep 600) &
+(exec 9>"$squat_lock" && flock 9 && exec sleep 600) &
 squatter=$!
 background_pids+=("$squatter")
 lock_taken() { ! flock -n "$squat_lock" true 2>/dev/null; }

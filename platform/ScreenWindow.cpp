@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLayout>
 #include <QScreen>
+#include <QSet>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -236,21 +237,17 @@ public:
         : QObject(handle), window_(window), handle_(handle), size_(window->size()),
           normal_(window->geometry()) {
         connect(handle, &QWindow::windowStateChanged, this, &FixedSizeKeeper::StateChanged);
+        window->installEventFilter(this);
         compositorWait_.setSingleShot(true);
         compositorWait_.setInterval(CompositorWaitMs);
         connect(&compositorWait_, &QTimer::timeout, this, &FixedSizeKeeper::Fix);
     }
 
-    static void Watch(QWidget* window) {
-        QWindow* handle = window->windowHandle();
-        if (handle && IsFixed(window) && !handle->findChild<FixedSizeKeeper*>())
-            new FixedSizeKeeper(window, handle);
-    }
-
-    static void GeometryChanged(QWidget* window) {
-        QWindow* handle = window->windowHandle();
-        if (FixedSizeKeeper* keeper = handle ? handle->findChild<FixedSizeKeeper*>() : nullptr)
-            keeper->GeometryChanged();
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+            GeometryChanged();
+        return false;
     }
 
 private:
@@ -337,6 +334,7 @@ private:
     bool layoutFixed_ = false;
 };
 
+// Gives every fixed-size window of the application its keeper, once, when it first shows.
 class FixedWindowWatch : public QObject {
 public:
     using QObject::QObject;
@@ -344,16 +342,25 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* window = qobject_cast<QWidget*>(watched);
-        if (!window || !window->isWindow() || window->windowType() == Qt::Popup ||
-            window->windowType() == Qt::ToolTip)
+        if (event->type() != QEvent::Show || !window || !window->isWindow() ||
+            window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip)
             return false;
-        if (event->type() == QEvent::Show)
-            // A message box fixes its size while it shows, so this runs once it is up.
-            QTimer::singleShot(0, window, [window] { FixedSizeKeeper::Watch(window); });
-        else if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
-            FixedSizeKeeper::GeometryChanged(window);
+        // A message box fixes its size while it shows, so this runs once it is up.
+        QTimer::singleShot(0, window, [this, window] { Watch(window); });
         return false;
     }
+
+private:
+    void Watch(QWidget* window) {
+        QWindow* handle = window->windowHandle();
+        if (!handle || !IsFixed(window) || kept_.contains(handle))
+            return;
+        kept_.insert(handle);
+        connect(handle, &QObject::destroyed, this, [this, handle] { kept_.remove(handle); });
+        new FixedSizeKeeper(window, handle);
+    }
+
+    QSet<QWindow*> kept_;
 };
 
 } // namespace

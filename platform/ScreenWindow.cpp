@@ -166,47 +166,44 @@ protected:
             return false;
         if (event->type() == QEvent::Show)
             PlaceBeforeMapping();
-        else if (event->type() == QEvent::Hide && stood_.isValid())
+        else if (event->type() == QEvent::Hide)
             stood_ = window_->geometry();
         return false;
     }
 
 private:
     // A window manager frames a new window at once; one that has not within the wait
-    // draws no frame. The frame comes with no event of its own, so it is looked for.
+    // draws no frame. The frame comes with no event of its own, so it is looked for. The
+    // wait is the clock's: on a loaded machine the polls come late.
     static constexpr int FramePollMs = 20;
-    static constexpr int FrameWaitMs = 3000;
-
-    QRect Wanted(const QMargins& frame) const {
-        return stood_.isValid() ? stood_ : CentredClientArea(window_, frame);
-    }
+    static constexpr int FrameWaitMs = 10000;
 
     void PlaceBeforeMapping() {
-        QMargins frame;
         if (!stood_.isValid()) {
+            QMargins frame;
             if (const std::optional<X11Window> x11 = X11Window::Of(window_->windowHandle()))
                 frame = x11->FrameExtentsInAdvance();
+            stood_ = CentredClientArea(window_, frame);
         }
-        PlaceClientArea(window_, Wanted(frame));
-        if (!stood_.isValid())
-            stood_ = window_->geometry();
-        waitedMs_ = 0;
+        PlaceClientArea(window_, stood_);
+        waited_.start();
         frameWatch_.start(FramePollMs);
     }
 
     // Framed and on screen: the manager has taken the window in, and reads a new place
     // as it will from then on.
     void PlaceOnceFramed() {
-        waitedMs_ += FramePollMs;
         const QWindow* handle = window_->windowHandle();
         const QMargins frame = FrameMargins(window_);
         const bool framed = !frame.isNull() && handle && handle->isExposed();
         if (framed) {
             if (!placedOnce_)
                 stood_ = CentredClientArea(window_, frame);
-            PlaceClientArea(window_, stood_);
+            // Set even where Qt believes the window is there already: a manager may have
+            // placed it elsewhere before Qt heard of it.
+            window_->setGeometry(stood_);
         }
-        if (framed || waitedMs_ >= FrameWaitMs) {
+        if (framed || waited_.hasExpired(FrameWaitMs)) {
             frameWatch_.stop();
             placedOnce_ = true;
         }
@@ -214,7 +211,7 @@ private:
 
     QWidget* window_;
     QTimer frameWatch_;
-    int waitedMs_ = 0;
+    QElapsedTimer waited_;
     bool placedOnce_ = false;
     // The client area where the window stood when it was last on screen.
     QRect stood_;

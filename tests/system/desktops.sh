@@ -31,7 +31,7 @@ stacked_above() {
 # x11_road [sway]: sway places its floating windows itself, draws no X11 frames and keeps
 # no X11 window above another, so there neither the centring nor the stacking is checked.
 x11_road() {
-    local on_sway=${1:-} main result farewell logo stood
+    local on_sway=${1:-} main result farewell stood
     start_program road
     main=$(wait_for_screen frmMain) || fail "no main screen on $DISPLAY: $(program_log road) $(tail -n 5 "$work_dir/wm.log" 2>/dev/null)"
     [[ -n $on_sway ]] || wait_until 30 frame_centred "$main" ||
@@ -40,7 +40,7 @@ x11_road() {
 
     wmctrl -i -r "$main" -b add,fullscreen
     sleep 0.5 # the request's round trip; what follows waits on the outcome
-    as_it_stood() { [[ $(client_area "$main") == "$stood" ]] && ! xprop -id "$main" _NET_WM_STATE | grep -q FULLSCREEN; }
+    as_it_stood() { [[ $(client_area "$main") == "$stood" && $(xprop -id "$main" _NET_WM_STATE) != *FULLSCREEN* ]]; }
     wait_until 30 as_it_stood || fail "full screen was not undone: $(client_area "$main"), not $stood"
 
     result=$(show_reading_for_ed_kay)
@@ -51,9 +51,9 @@ x11_road() {
 
     press_keys "$main" alt+f x
     farewell=$(wait_for_screen frmNagScreen2) || fail "File > Exit showed no farewell screen"
-    [[ -z $on_sway ]] && farewell_stays_above "$farewell"
+    [[ -n $on_sway ]] || farewell_stays_above "$farewell"
     press_keys "$farewell" alt+x
-    wait_until_ended road 30
+    wait_until_ended road
     [[ $(program_status road) == 0 ]] || fail "the program ended with $(program_status road)"
 }
 

@@ -65,7 +65,7 @@ farewell_stays_above() {
     logo_shown() { [[ -n $(logo_window) ]]; }
     wait_until 30 logo_shown || fail "no window to activate over the farewell screen"
     logo=$(logo_window)
-    xdotool windowactivate --sync "$logo" >/dev/null 2>&1 || true
+    activate_window "$logo"
     wait_until 30 stacked_above "$farewell" "$logo" || fail "the farewell screen went below $(xprop -root _NET_CLIENT_LIST_STACKING)"
 }
 

@@ -168,11 +168,15 @@ wait_for_message() {
     message_windows
 }
 
+# Activates the window as a pager would. xdotool's --sync waits without end for a
+# manager that refuses the activation (focus stealing prevention), so it gets a ceiling.
+activate_window() { timeout 10 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || true; }
+
 # Activates the window and sends it real key presses.
 press_keys() {
     local window=$1
     shift
-    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    activate_window "$window"
     xdotool key --clearmodifiers "$@"
 }
 

@@ -177,6 +177,9 @@ private:
     // wait is the clock's: on a loaded machine the polls come late.
     static constexpr int FramePollMs = 20;
     static constexpr int FrameWaitMs = 10000;
+    // A manager may tell the window where it put it only after the window is framed and
+    // exposed (openbox at times does), so the place is held a little longer than that.
+    static constexpr int SettleMs = 500;
 
     void PlaceBeforeMapping() {
         if (!stood_.isValid()) {
@@ -187,6 +190,7 @@ private:
         }
         PlaceClientArea(window_, stood_);
         waited_.start();
+        framed_.invalidate();
         frameWatch_.start(FramePollMs);
     }
 
@@ -202,8 +206,10 @@ private:
             // Set even where Qt believes the window is there already: a manager may have
             // placed it elsewhere before Qt heard of it.
             window_->setGeometry(stood_);
+            if (!framed_.isValid())
+                framed_.start();
         }
-        if (framed || waited_.hasExpired(FrameWaitMs)) {
+        if ((framed && framed_.hasExpired(SettleMs)) || waited_.hasExpired(FrameWaitMs)) {
             frameWatch_.stop();
             placedOnce_ = true;
         }
@@ -212,6 +218,7 @@ private:
     QWidget* window_;
     QTimer frameWatch_;
     QElapsedTimer waited_;
+    QElapsedTimer framed_;
     bool placedOnce_ = false;
     // The client area where the window stood when it was last on screen.
     QRect stood_;

@@ -48,7 +48,9 @@ LinkLabel* MakeLinkLabel(QWidget* parent, const char* name, const QString& text,
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, QRect rect) {
     auto* button = Placed(new QPushButton(caption, parent), name, rect);
     button->setFont(Verdana());
-    button->setAutoDefault(false);
+    // Enter presses the focused button, as Space does. Outside a dialog this makes no button
+    // the default one, so Enter in a text box stays the box's own.
+    button->setAutoDefault(true);
     return button;
 }
 

@@ -72,7 +72,6 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     look::SetColours(line, {{QPalette::Window, Qt::white}});
 
     auto* cmdOK = MakeButton(this, "cmdOK", "OK", TwipsRect(5400, 3360, 1260, 345));
-    cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
 

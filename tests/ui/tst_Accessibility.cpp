@@ -1,4 +1,5 @@
-// Every control a user can reach or click has a name a screen reader can announce.
+// Every control a user can reach or click has a name a screen reader can announce, and
+// every button takes the keys a keyboard user presses it with.
 
 #include "FakePlatform.h"
 #include "KarmicDebt.h"
@@ -10,6 +11,8 @@
 
 #include <QAccessible>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <functional>
@@ -21,6 +24,8 @@ class AccessibilityTest : public QObject {
 private slots:
     void everyControlHasAName_data();
     void everyControlHasAName();
+    void enterAndSpacePressTheFocusedButton_data() { everyControlHasAName_data(); }
+    void enterAndSpacePressTheFocusedButton();
     void readingBoxAnnouncesTheReading();
 };
 
@@ -75,6 +80,21 @@ void AccessibilityTest::everyControlHasAName() {
     QVERIFY(root->childCount() > 0);
     const QStringList missing = Nameless(root);
     QVERIFY2(missing.isEmpty(), qPrintable("nameless: " + missing.join(", ")));
+}
+
+void AccessibilityTest::enterAndSpacePressTheFocusedButton() {
+    QFETCH(ScreenFactory, make);
+    testing::FakePlatform fake;
+    const auto screen = make(fake);
+    screen->show();
+    for (auto* button : screen->findChildren<QPushButton*>()) {
+        if (!button->isVisibleTo(screen.get()))
+            continue;
+        QSignalSpy clicks(button, &QPushButton::clicked);
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+            QTest::keyClick(button, key);
+        QVERIFY2(clicks.count() == 3, qPrintable(button->objectName()));
+    }
 }
 
 void AccessibilityTest::readingBoxAnnouncesTheReading() {

@@ -86,13 +86,31 @@ void frmKarmicDebtNo::txtDisplay_ClipboardGuard() {
         platform_.EmptyClipboard();
 }
 
+// A press always starts a new selection: one pressed inside would be dragged out whole.
+void frmKarmicDebtNo::txtDisplay_ForgetSelection() {
+    QTextCursor caret = txtDisplay_->textCursor();
+    if (!caret.hasSelection())
+        return;
+    const int scrolled = txtDisplay_->verticalScrollBar()->value();
+    caret.clearSelection();
+    txtDisplay_->setTextCursor(caret);
+    txtDisplay_->verticalScrollBar()->setValue(scrolled);
+}
+
 bool frmKarmicDebtNo::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+        txtDisplay_ForgetSelection();
+        [[fallthrough]];
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
         txtDisplay_ClipboardGuard();
+        // The box puts its selection into X11's primary selection as it handles the
+        // release, after this filter; the mouse may then be outside, and no further event
+        // would come here.
+        QMetaObject::invokeMethod(this, &frmKarmicDebtNo::txtDisplay_ClipboardGuard,
+                                  Qt::QueuedConnection);
         break;
     default:
         break;

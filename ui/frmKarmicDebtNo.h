@@ -1,6 +1,7 @@
 #pragma once
 // The result screen: one reading, read-only, built afresh for every Next. Back returns to
-// the main screen; the reading may not leave through the clipboard.
+// the main screen; the reading may not leave through the clipboard, the primary selection
+// or a drag.
 
 #include "ScreenParts.h"
 
@@ -39,6 +40,7 @@ protected:
 
 private:
     void txtDisplay_ClipboardGuard();
+    void txtDisplay_ForgetSelection();
 
     platform::Platform& platform_;
     QPlainTextEdit* txtDisplay_ = nullptr;

@@ -31,6 +31,7 @@ private slots:
     void clipboardGuard_data();
     void clipboardGuard();
     void showingTheReadingEmptiesOurClipboard();
+    void aPressInsideTheSelectionStartsANewOne();
     void fullBrandAlwaysInFront();
     void links_data();
     void links();
@@ -81,20 +82,27 @@ void frmKarmicDebtNoTest::readingBoxRefusesTyping() {
 void frmKarmicDebtNoTest::clipboardGuard_data() {
     QTest::addColumn<int>("event");
     QTest::addColumn<bool>("owned");
+    QTest::addColumn<bool>("takenByTheBox"); // the box takes the selection as it handles it
     QTest::addColumn<int>("emptied");
 
     for (bool owned : {true, false}) {
         const int emptied = owned ? 1 : 0;
         const char* whose = owned ? "ours" : "another program's";
-        QTest::addRow("press, %s", whose) << int(QEvent::MouseButtonPress) << owned << emptied;
-        QTest::addRow("release, %s", whose) << int(QEvent::MouseButtonRelease) << owned << emptied;
-        QTest::addRow("move, %s", whose) << int(QEvent::MouseMove) << owned << emptied;
+        QTest::addRow("press, %s", whose)
+            << int(QEvent::MouseButtonPress) << owned << false << emptied;
+        QTest::addRow("release, %s", whose)
+            << int(QEvent::MouseButtonRelease) << owned << false << emptied;
+        QTest::addRow("move, %s", whose) << int(QEvent::MouseMove) << owned << false << emptied;
     }
+    // A drag that ends outside the box: no event follows the release.
+    QTest::addRow("release, the selection taken")
+        << int(QEvent::MouseButtonRelease) << false << true << 1;
 }
 
 void frmKarmicDebtNoTest::clipboardGuard() {
     QFETCH(int, event);
     QFETCH(bool, owned);
+    QFETCH(bool, takenByTheBox);
     QFETCH(int, emptied);
     fake->ownsClipboard = owned;
     QWidget* viewport = display()->viewport();
@@ -110,6 +118,8 @@ void frmKarmicDebtNoTest::clipboardGuard() {
         QTest::mouseMove(viewport, inside);
         break;
     }
+    fake->ownsClipboard = fake->ownsClipboard || takenByTheBox;
+    QCoreApplication::processEvents();
     QCOMPARE(fake->clipboardEmptied, emptied);
 }
 
@@ -118,6 +128,15 @@ void frmKarmicDebtNoTest::showingTheReadingEmptiesOurClipboard() {
     screen->ShowReading(QString::fromStdU16String(engine::ComposeReading(16)));
     QCOMPARE(fake->clipboardEmptied, 1);
     QVERIFY(!fake->ownsClipboard);
+}
+
+// Pressed inside, a selection would be dragged out whole to another program.
+void frmKarmicDebtNoTest::aPressInsideTheSelectionStartsANewOne() {
+    screen->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
+    display()->selectAll();
+    QTest::mousePress(display()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+    QVERIFY(!display()->textCursor().hasSelection());
+    QTest::mouseRelease(display()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
 }
 
 void frmKarmicDebtNoTest::fullBrandAlwaysInFront() {

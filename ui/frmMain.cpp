@@ -129,6 +129,9 @@ void frmMain::BuildControls(QWidget* client) {
 
 void frmMain::BuildMenus() {
     QMenuBar* bar = menuBar();
+    // A global menu bar (Plasma's, Unity-style panels) takes only entries with a menu, and
+    // "&Donate" would be lost: the menu bar stays in the window.
+    bar->setNativeMenuBar(false);
     bar->setFont(Verdana());
 
     QMenu* nuFile = bar->addMenu(QStringLiteral("&File"));

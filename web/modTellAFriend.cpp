@@ -59,7 +59,7 @@ QString BuildReferUrl(const ReferralValues& values) {
     return PageUrl(PageKey::ReferAFriend) + "&taf1=" + Encoded(values.ReferName) +
            "&taf2=" + Encoded(values.ReferEmail) + "&taf3=" + Encoded(values.ReferMessage) +
            "&taf4=" + Encoded(values.ReferFriendName) +
-           "&taf5=" + Encoded(values.ReferFriendEmail) + "&taf6=" + Encoded(ProductPageUrl());
+           "&taf5=" + Encoded(values.ReferFriendEmail) + "&taf6=" + ProductPageUrl();
 }
 
 void modTellAFriend::SubmitReferral(const ReferralValues& values) {

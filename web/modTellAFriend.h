@@ -26,8 +26,9 @@ struct ReferralValues {
 // may be sent.
 std::optional<QString> ReferralProblem(const ReferralValues& values);
 
-// The referral page URL with "taf1" to "taf6" appended in that order. Every value is
-// percent-encoded as UTF-8, so "&", "=", "#", spaces and line breaks reach the site whole.
+// The referral page URL with "taf1" to "taf6" appended in that order. Every value the user
+// typed is percent-encoded as UTF-8, so "&", "=", "#", spaces and line breaks reach the site
+// whole; taf6, the product page URL, holds only characters a query allows and goes as it is.
 QString BuildReferUrl(const ReferralValues& values);
 
 class modTellAFriend {

@@ -1,5 +1,6 @@
 #include "MessageTextBox.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
 
@@ -37,6 +38,16 @@ void MessageTextBox::insertFromMimeData(const QMimeData* source) {
         insertPlainText(ToDocument(source->text()));
     else
         QPlainTextEdit::insertFromMimeData(source);
+}
+
+void MessageTextBox::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::ShiftModifier) && !isReadOnly()) {
+        insertPlainText(QStringLiteral("\n"));
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 } // namespace web

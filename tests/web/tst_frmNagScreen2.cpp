@@ -283,13 +283,16 @@ void frmNagScreen2Test::eachPressSubmitsAgain() {
 
 void frmNagScreen2Test::messageGoesAsTyped_data() {
     QTest::addColumn<bool>("pasted");
-    QTest::addColumn<QString>("entered"); // typed: "\n" stands for the Enter key
+    // Typed: "\n" stands for the Enter key, "\v" for Shift+Enter.
+    QTest::addColumn<QString>("entered");
     QTest::addColumn<QString>("sent");
     const QString nbsp(QChar(0x00A0));
     const QString lineSeparator(QChar(0x2028));
     QTest::newRow("three no-break spaces") << false << nbsp + nbsp + nbsp << nbsp + nbsp + nbsp;
     QTest::newRow("Enter between lines") << false << "Hi\nBob"
                                          << "Hi\r\nBob";
+    QTest::newRow("Shift+Enter between lines") << false << "Hi\vBob"
+                                               << "Hi\r\nBob";
     QTest::newRow("spaces trimmed at the ends only") << false << "  a  b "
                                                      << "a  b";
     QTest::newRow("pasted lone CR and line separator") << true << "a\rb" + lineSeparator + "c"
@@ -319,6 +322,8 @@ void frmNagScreen2Test::messageGoesAsTyped() {
         for (QChar c : entered) {
             if (c == QLatin1Char('\n'))
                 QTest::keyClick(message, Qt::Key_Return);
+            else if (c == QLatin1Char('\v'))
+                QTest::keyClick(message, Qt::Key_Return, Qt::ShiftModifier);
             else
                 QTest::sendKeyEvent(QTest::Click, message, Qt::Key_unknown, QString(c),
                                     Qt::NoModifier);

@@ -12,41 +12,14 @@
 
 namespace app {
 
-namespace {
-
-// Start-up, the result screen's Back and exit sequence, and EndProgram go on with their
-// next step whatever one step does.
-template <typename Step> void IgnoringFailure(Step&& step) {
-    try {
-        step();
-    } catch (...) {
-    }
-}
-
-} // namespace
+// The steps of start-up, Back, the exit sequences and EndProgram follow one another
+// whatever each does: none of them reports a failure by throwing (Qt throws nothing, and
+// the platform's calls report failure by value), so plain sequence is all it takes.
 
 Lifecycle::Lifecycle(platform::Platform& platform) : platform_(platform) {}
 
+// The screens go before the platform they refer to.
 Lifecycle::~Lifecycle() = default;
-
-ui::frmMain* Lifecycle::Main() const {
-    return static_cast<ui::frmMain*>(Find(Screen::Main));
-}
-
-ui::frmKarmicDebtNo* Lifecycle::Result() const {
-    return static_cast<ui::frmKarmicDebtNo*>(Find(Screen::Result));
-}
-
-web::frmNagScreen2* Lifecycle::Farewell() const {
-    return static_cast<web::frmNagScreen2*>(Find(Screen::Farewell));
-}
-
-std::vector<Screen> Lifecycle::LoadedScreens() const {
-    std::vector<Screen> screens;
-    for (const LoadedScreen& loaded : loaded_)
-        screens.push_back(loaded.screen);
-    return screens;
-}
 
 // The instance check comes before anything else; a second instance shows no screen and
 // touches no setting.
@@ -58,18 +31,15 @@ void Lifecycle::Startup() {
         EndProgram();
         return;
     }
-    IgnoringFailure([&] { platform_.SeedRandom(); });
-    IgnoringFailure([&] { RunUpdateReminder(); });
-    IgnoringFailure([&] { ShowMain(); });
-    IgnoringFailure([&] {
-        if (ui::frmMain* main = Main())
-            main->CoBrand_Randomize();
-    });
+    platform_.SeedRandom();
+    RunUpdateReminder();
+    ShowMain();
+    main_->CoBrand_Randomize();
 }
 
 void Lifecycle::EndProgram() {
-    for (Screen screen : LoadedScreens())
-        IgnoringFailure([&] { Unload(screen); });
+    for (Screen screen : std::vector<Screen>(loadOrder_))
+        Unload(screen);
     platform_.EndProcess(0);
 }
 
@@ -78,7 +48,7 @@ void Lifecycle::EndProgram() {
 void Lifecycle::ShowMain() {
     ui::frmMain* main = Main();
     if (!main) {
-        main = Load<ui::frmMain>(Screen::Main);
+        main = Load(main_, Screen::Main);
         connect(main, &ui::frmMain::nextRequested, this, &Lifecycle::Next);
         connect(main, &ui::frmMain::exitRequested, this, &Lifecycle::MainExitSequence);
         connect(main, &ui::frmMain::closeRequested, this, &Lifecycle::MainExitSequence);
@@ -99,7 +69,7 @@ void Lifecycle::RunUpdateReminder() {
 web::frmNagScreen2* Lifecycle::LoadFarewell() {
     if (web::frmNagScreen2* farewell = Farewell())
         return farewell;
-    auto* farewell = Load<web::frmNagScreen2>(Screen::Farewell);
+    auto* farewell = Load(farewell_, Screen::Farewell);
     connect(farewell, &web::frmNagScreen2::exitRequested, this, &Lifecycle::EndProgram);
     connect(farewell, &web::frmNagScreen2::closeRequested, this, &Lifecycle::EndProgram);
     farewell->Form_Load();
@@ -117,7 +87,7 @@ void Lifecycle::ShowFarewell() {
 void Lifecycle::Next() {
     ui::frmMain* main = Main();
     main->hide();
-    auto* result = Load<ui::frmKarmicDebtNo>(Screen::Result);
+    auto* result = Load(result_, Screen::Result);
     connect(result, &ui::frmKarmicDebtNo::backRequested, this, &Lifecycle::Back);
     connect(result, &ui::frmKarmicDebtNo::closeRequested, this, &Lifecycle::ResultExitSequence);
     result->show();
@@ -131,9 +101,9 @@ void Lifecycle::Next() {
 // exit: shown and hidden again at once, its window would reach some window managers
 // (mutter) after it had been hidden, and stay on screen as an empty frame.
 void Lifecycle::Back() {
-    IgnoringFailure([&] { LoadFarewell(); });
-    IgnoringFailure([&] { Unload(Screen::Result); });
-    IgnoringFailure([&] { ShowMain(); });
+    LoadFarewell();
+    Unload(Screen::Result);
+    ShowMain();
 }
 
 // frmMain's cmdExit_Click, mnuExit_Click and Form_Unload (the close box): the farewell
@@ -143,40 +113,39 @@ void Lifecycle::MainExitSequence() {
     Unload(Screen::Main);
 }
 
-// frmKarmicDebtNo's Form_Unload (the close box, or Back): the same, each step going on
-// whatever the other did. The main screen stays loaded and hidden.
+// frmKarmicDebtNo's Form_Unload (the close box): the same, but the main screen stays
+// loaded and hidden.
 void Lifecycle::ResultExitSequence() {
-    IgnoringFailure([&] { ShowFarewell(); });
-    IgnoringFailure([&] { Unload(Screen::Result); });
+    ShowFarewell();
+    Unload(Screen::Result);
 }
 
-template <typename Form> Form* Lifecycle::Load(Screen screen) {
-    auto form = std::make_unique<Form>(platform_);
-    Form* loaded = form.get();
-    loaded_.push_back({screen, std::move(form)});
-    return loaded;
+template <typename Form> Form* Lifecycle::Load(std::unique_ptr<Form>& form, Screen screen) {
+    form = std::make_unique<Form>(platform_);
+    loadOrder_.push_back(screen);
+    return form.get();
+}
+
+void Lifecycle::Unload(Screen screen) {
+    switch (screen) {
+    case Screen::Main:
+        return Unload(main_, screen);
+    case Screen::Result:
+        return Unload(result_, screen);
+    case Screen::Farewell:
+        return Unload(farewell_, screen);
+    }
 }
 
 // Nothing the screen reports reaches the lifecycle any more. It may be the sender of the
 // request being handled, so it is deleted once control is back in the event loop.
-void Lifecycle::Unload(Screen screen) {
-    const auto found = std::find_if(loaded_.begin(), loaded_.end(),
-                                    [screen](const LoadedScreen& l) { return l.screen == screen; });
-    if (found == loaded_.end())
+template <typename Form> void Lifecycle::Unload(std::unique_ptr<Form>& form, Screen screen) {
+    if (!form)
         return;
-    std::unique_ptr<QWidget> form = std::move(found->form);
-    loaded_.erase(found);
+    loadOrder_.erase(std::find(loadOrder_.begin(), loadOrder_.end(), screen));
     form->disconnect(this);
     form->hide();
     form.release()->deleteLater();
-}
-
-QWidget* Lifecycle::Find(Screen screen) const {
-    for (const LoadedScreen& loaded : loaded_) {
-        if (loaded.screen == screen)
-            return loaded.form.get();
-    }
-    return nullptr;
 }
 
 } // namespace app

@@ -10,8 +10,6 @@
 #include <memory>
 #include <vector>
 
-class QWidget;
-
 namespace platform {
 class Platform;
 }
@@ -39,11 +37,11 @@ public:
     void EndProgram();
 
     // The screens as they are now; null while not loaded.
-    ui::frmMain* Main() const;
-    ui::frmKarmicDebtNo* Result() const;
-    web::frmNagScreen2* Farewell() const;
+    ui::frmMain* Main() const { return main_.get(); }
+    ui::frmKarmicDebtNo* Result() const { return result_.get(); }
+    web::frmNagScreen2* Farewell() const { return farewell_.get(); }
     // In the order they were loaded.
-    std::vector<Screen> LoadedScreens() const;
+    const std::vector<Screen>& LoadedScreens() const { return loadOrder_; }
 
 private:
     void Next();
@@ -55,17 +53,16 @@ private:
     void ShowMain();
     web::frmNagScreen2* LoadFarewell();
     void ShowFarewell();
-    template <typename Form> Form* Load(Screen screen);
+    template <typename Form> Form* Load(std::unique_ptr<Form>& form, Screen screen);
     void Unload(Screen screen);
-    QWidget* Find(Screen screen) const;
-
-    struct LoadedScreen {
-        Screen screen;
-        std::unique_ptr<QWidget> form;
-    };
+    template <typename Form> void Unload(std::unique_ptr<Form>& form, Screen screen);
 
     platform::Platform& platform_;
-    std::vector<LoadedScreen> loaded_;
+    std::unique_ptr<ui::frmMain> main_;
+    std::unique_ptr<ui::frmKarmicDebtNo> result_;
+    std::unique_ptr<web::frmNagScreen2> farewell_;
+    // EndProgram unloads in this order.
+    std::vector<Screen> loadOrder_;
     // A store that cannot keep today's date would otherwise bring the question twice.
     bool reminderAsked_ = false;
 };

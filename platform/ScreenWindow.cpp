@@ -367,6 +367,26 @@ private:
     QSet<QWindow*> kept_;
 };
 
+class CloseRequest : public QObject {
+public:
+    CloseRequest(QWidget* window, std::function<void()> ask)
+        : QObject(window), ask_(std::move(ask)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::Close)
+            return false;
+        event->ignore();
+        ask_();
+        return true;
+    }
+
+private:
+    std::function<void()> ask_;
+};
+
 } // namespace
 
 void MakeScreenWindow(QWidget* window, const QSize& clientSize, Stacking stacking) {
@@ -383,6 +403,10 @@ void MakeScreenWindow(QWidget* window, const QSize& clientSize, Stacking stackin
     // Wayland gives a program no say where its windows stand.
     if (!OnPlatform("wayland"))
         new ScreenPlacement(window);
+}
+
+void AskInsteadOfClosing(QWidget* window, std::function<void()> ask) {
+    new CloseRequest(window, std::move(ask));
 }
 
 void KeepFixedWindowsFixed(QApplication& application) {

@@ -9,6 +9,8 @@
 
 #include <QSize>
 
+#include <functional>
+
 class QApplication;
 class QWidget;
 
@@ -21,6 +23,10 @@ enum class Stacking { Normal, AboveOthers };
 // tells the screens apart for the window manager.
 void MakeScreenWindow(QWidget* window, const QSize& clientSize,
                       Stacking stacking = Stacking::Normal);
+
+// The window's close box only asks: the window stays, and whoever decides when it goes
+// hears of the request.
+void AskInsteadOfClosing(QWidget* window, std::function<void()> ask);
 
 // Every window of the application whose size is fixed, message boxes included, goes
 // straight back to that size when a window manager maximizes it, makes it full screen or

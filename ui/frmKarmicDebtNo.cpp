@@ -8,7 +8,6 @@
 #include "ScreenLook.h"
 #include "ScreenWindow.h"
 
-#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -30,6 +29,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     look::ApplyScreenLook(this);
     look::SetScreenTitle(this, platform::ScreenTitle);
     platform::MakeScreenWindow(this, look::TwipsSize(6405, 5130));
+    platform::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
 
     MakeForumBanner(this, platform_, TwipsRect(60, 0, 6300, 615), TwipsRect(120, 135, 6120, 585));
 
@@ -116,12 +116,6 @@ bool frmKarmicDebtNo::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void frmKarmicDebtNo::closeEvent(QCloseEvent* event) {
-    // The lifecycle decides when the screen goes away; closing only asks for the exit.
-    event->ignore();
-    emit closeRequested();
 }
 
 void frmKarmicDebtNo::showEvent(QShowEvent* event) {

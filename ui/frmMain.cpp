@@ -11,7 +11,6 @@
 #include "frmAbout.h"
 
 #include <QAbstractItemView>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -74,6 +73,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     look::FitCaptions(this);
 
     platform::MakeScreenWindow(this, QSize()); // the size the menu bar and the client area take
+    platform::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
 }
 
 void frmMain::BuildControls(QWidget* client) {
@@ -328,12 +328,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return false;
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    // The lifecycle decides when the screen goes away; closing only asks for the exit.
-    event->ignore();
-    emit closeRequested();
 }
 
 } // namespace ui

@@ -12,7 +12,6 @@
 #include "ScreenWindow.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -83,6 +82,7 @@ frmNagScreen2::frmNagScreen2(platform::Platform& platform, QWidget* parent)
                             {QPalette::Text, Qt::black}});
 
     platform::MakeScreenWindow(this, look::TwipsSize(11115, 4725), platform::Stacking::AboveOthers);
+    platform::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
     BuildControls();
 }
 
@@ -295,12 +295,6 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void frmNagScreen2::closeEvent(QCloseEvent* event) {
-    // The lifecycle decides when the screen goes away; closing only asks for the end.
-    event->ignore();
-    emit closeRequested();
 }
 
 } // namespace web

@@ -2,11 +2,16 @@
 // and they do fail where they should.
 
 #include "ReadingChecks.h"
+#include "ReferralChecks.h"
+#include "SettingsChecks.h"
 
 #include <QDir>
 #include <QTest>
 
 #include <string>
+
+using Check = bool (*)(const std::uint8_t*, std::size_t);
+Q_DECLARE_METATYPE(Check)
 
 class FuzzChecksTest : public QObject {
     Q_OBJECT
@@ -19,21 +24,28 @@ private slots:
 };
 
 void FuzzChecksTest::corpusHolds_data() {
+    QTest::addColumn<Check>("check");
     QTest::addColumn<QByteArray>("input");
-    const QDir corpus(QStringLiteral(NUVRA_FUZZ_CORPUS "/reading"));
-    const QStringList seeds = corpus.entryList(QDir::Files);
-    QVERIFY(!seeds.isEmpty());
-    for (const QString& seed : seeds) {
-        QFile file(corpus.filePath(seed));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QTest::newRow(qPrintable(seed)) << file.readAll();
+    const std::pair<const char*, Check> targets[] = {{"reading", fuzzchecks::ReadingHolds},
+                                                     {"settings", fuzzchecks::SettingsHold},
+                                                     {"referral", fuzzchecks::ReferralHolds}};
+    for (const auto& [name, check] : targets) {
+        const QDir corpus(QStringLiteral(NUVRA_FUZZ_CORPUS "/") + name);
+        const QStringList seeds = corpus.entryList(QDir::Files);
+        QVERIFY2(!seeds.isEmpty(), name);
+        for (const QString& seed : seeds) {
+            QFile file(corpus.filePath(seed));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QTest::addRow("%s/%s", name, qPrintable(seed)) << check << file.readAll();
+        }
     }
 }
 
 void FuzzChecksTest::corpusHolds() {
+    QFETCH(Check, check);
     QFETCH(QByteArray, input);
-    QVERIFY(fuzzchecks::ReadingHolds(reinterpret_cast<const std::uint8_t*>(input.constData()),
-                                     std::size_t(input.size())));
+    QVERIFY(
+        check(reinterpret_cast<const std::uint8_t*>(input.constData()), std::size_t(input.size())));
 }
 
 void FuzzChecksTest::knownReadings_data() {

@@ -46,9 +46,8 @@ QString InstanceLockDirectory() {
     return {};
 }
 
-// The store is the platform's own per-user one (a file under $XDG_CONFIG_HOME on Linux,
-// the registry on Windows), named after the running executable, so a renamed copy keeps
-// settings of its own.
+// The store is the platform's own per-user file under $XDG_CONFIG_HOME, named after the
+// running executable, so a renamed copy keeps settings of its own.
 std::unique_ptr<QSettings> OpenStore() {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
                                        QStringLiteral("Calvora"),

@@ -49,6 +49,21 @@ const QString DownloadInvitation = QStringLiteral(
     "share them with your friends and family, tell them about Calvora, and help us keep "
     "these softwares free for all.");
 
+// A line box's text, or the message box's with its line breaks as CR LF, as the site has
+// always received them.
+QString TextOf(const QWidget* box) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(box))
+        return line->text();
+    return dynamic_cast<const MessageTextBox*>(box)->Text();
+}
+
+void SetTextOf(QWidget* box, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
+    else
+        dynamic_cast<MessageTextBox*>(box)->SetText(text);
+}
+
 } // namespace
 
 // Worded as they have always been shown, "activites" included.
@@ -149,16 +164,19 @@ void frmNagScreen2::BuildReferralFrame() {
     txtMessage_->setFont(Verdana());
     txtMessage_->setTabChangesFocus(true);
     txtMessage_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SetMessageText(InitialMessage);
+    txtMessage_->SetText(InitialMessage);
 
-    for (QLineEdit* box : {txtName_, txtEmail_, txtFriendName_, txtFriendEmail_}) {
-        look::SetFaceColour(box, Qt::white, Qt::black);
-        box->installEventFilter(this);
-    }
-    txtMessage_->installEventFilter(this);
     for (QLineEdit* box : {txtName_, txtEmail_, txtFriendName_, txtFriendEmail_})
-        box->setAccessibleName(box->text());
-    txtMessage_->setAccessibleName(Placeholder::Message);
+        look::SetFaceColour(box, Qt::white, Qt::black);
+    formBoxes_ = {{txtName_, Placeholder::Name, false},
+                  {txtEmail_, Placeholder::Email, true},
+                  {txtFriendName_, Placeholder::FriendName, false},
+                  {txtFriendEmail_, Placeholder::FriendEmail, true},
+                  {txtMessage_, Placeholder::Message, false}};
+    for (const FormBox& form : formBoxes_) {
+        form.box->installEventFilter(this);
+        form.box->setAccessibleName(form.placeholder);
+    }
 }
 
 void frmNagScreen2::BuildDownloadFrame() {
@@ -193,10 +211,9 @@ void frmNagScreen2::Form_Load() {
 // is undone whenever it comes up.
 void frmNagScreen2::ShowAsFirstOpened() {
     cmdClose_->setFocus();
-    for (QObject* box : std::initializer_list<QObject*>{txtName_, txtEmail_, txtFriendName_,
-                                                        txtFriendEmail_, txtMessage_}) {
-        if (TrimSpaces(TextOf(box)).isEmpty())
-            SetTextOf(box, *PlaceholderOf(box));
+    for (const FormBox& form : formBoxes_) {
+        if (TrimSpaces(TextOf(form.box)).isEmpty())
+            SetTextOf(form.box, form.placeholder);
     }
 }
 
@@ -229,65 +246,34 @@ void frmNagScreen2::Refuse(const QString& message) {
 
 void frmNagScreen2::cmdSubmit_Click() {
     referral_.SubmitReferral({TrimSpaces(txtName_->text()), TrimSpaces(txtEmail_->text()),
-                              TrimSpaces(MessageText()), TrimSpaces(txtFriendName_->text()),
+                              TrimSpaces(txtMessage_->Text()), TrimSpaces(txtFriendName_->text()),
                               TrimSpaces(txtFriendEmail_->text())});
 }
 
-// Line breaks as CR LF, as the site has always received them.
-QString frmNagScreen2::MessageText() const {
-    return txtMessage_->Text();
-}
-
-void frmNagScreen2::SetMessageText(const QString& text) {
-    txtMessage_->SetText(text);
-}
-
-QString frmNagScreen2::TextOf(QObject* box) const {
-    if (box == txtMessage_)
-        return MessageText();
-    return static_cast<QLineEdit*>(box)->text();
-}
-
-void frmNagScreen2::SetTextOf(QObject* box, const QString& text) {
-    if (box == txtMessage_)
-        SetMessageText(text);
-    else
-        static_cast<QLineEdit*>(box)->setText(text);
-}
-
-const QString* frmNagScreen2::PlaceholderOf(QObject* box) const {
-    if (box == txtName_)
-        return &Placeholder::Name;
-    if (box == txtEmail_)
-        return &Placeholder::Email;
-    if (box == txtFriendName_)
-        return &Placeholder::FriendName;
-    if (box == txtFriendEmail_)
-        return &Placeholder::FriendEmail;
-    if (box == txtMessage_)
-        return &Placeholder::Message;
-    return nullptr;
+const frmNagScreen2::FormBox* frmNagScreen2::FormBoxOf(const QObject* box) const {
+    const auto found = std::find_if(formBoxes_.begin(), formBoxes_.end(),
+                                    [box](const FormBox& form) { return form.box == box; });
+    return found == formBoxes_.end() ? nullptr : &*found;
 }
 
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
-    const QString* placeholder = PlaceholderOf(watched);
-    if (!placeholder)
+    const FormBox* form = FormBoxOf(watched);
+    if (!form)
         return QWidget::eventFilter(watched, event);
 
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (TrimSpaces(TextOf(watched)) == *placeholder)
-            SetTextOf(watched, QString());
+        if (TrimSpaces(TextOf(form->box)) == form->placeholder)
+            SetTextOf(form->box, QString());
         break;
     case QEvent::FocusOut:
-        if (TrimSpaces(TextOf(watched)).isEmpty())
-            SetTextOf(watched, *placeholder);
+        if (TrimSpaces(TextOf(form->box)).isEmpty())
+            SetTextOf(form->box, form->placeholder);
         break;
     case QEvent::KeyPress:
-        if ((watched == txtEmail_ || watched == txtFriendEmail_) &&
-            static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
+        if (form->address && static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
             Refuse(QStringLiteral("Email Address Cannot Contain Space"));
-            static_cast<QWidget*>(watched)->setFocus();
+            form->box->setFocus();
             return true;
         }
         break;

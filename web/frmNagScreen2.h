@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -49,11 +51,14 @@ private:
     void BuildDownloadFrame();
     void ShowAsFirstOpened();
     void Refuse(const QString& message);
-    QString MessageText() const;
-    void SetMessageText(const QString& text);
-    QString TextOf(QObject* box) const;
-    void SetTextOf(QObject* box, const QString& text);
-    const QString* PlaceholderOf(QObject* box) const;
+
+    // A box of the referral form, with the text it shows while unfilled.
+    struct FormBox {
+        QWidget* box;
+        QString placeholder;
+        bool address;
+    };
+    const FormBox* FormBoxOf(const QObject* box) const;
 
     platform::Platform& platform_;
     modTellAFriend referral_;
@@ -68,6 +73,7 @@ private:
     QLineEdit* txtFriendEmail_ = nullptr;
     MessageTextBox* txtMessage_ = nullptr;
     QPushButton* cmdSubmit_ = nullptr;
+    std::vector<FormBox> formBoxes_;
 };
 
 } // namespace web

@@ -1,12 +1,12 @@
-#include "Lifecycle.h"
+#include "app/Lifecycle.h"
 
-#include "KarmicDebt.h"
-#include "Platform.h"
-#include "Product.h"
-#include "UpdateReminder.h"
-#include "frmKarmicDebtNo.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
+#include "app/UpdateReminder.h"
+#include "engine/KarmicDebt.h"
+#include "platform/Platform.h"
+#include "platform/Product.h"
+#include "ui/frmKarmicDebtNo.h"
+#include "ui/frmMain.h"
+#include "web/frmNagScreen2.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "Settings.h"
+#include "app/Settings.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 namespace app {
 

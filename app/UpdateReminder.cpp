@@ -1,9 +1,9 @@
-#include "UpdateReminder.h"
+#include "app/UpdateReminder.h"
 
-#include "OpenPage.h"
-#include "Platform.h"
-#include "Product.h"
-#include "Settings.h"
+#include "app/Settings.h"
+#include "platform/Platform.h"
+#include "platform/Product.h"
+#include "web/OpenPage.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
-#include "Lifecycle.h"
-#include "Product.h"
-#include "QtPlatform.h"
-#include "ScreenWindow.h"
+#include "app/Lifecycle.h"
+#include "platform/Product.h"
+#include "platform/QtPlatform.h"
+#include "platform/ScreenWindow.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "CoreNumbers.h"
+#include "engine/CoreNumbers.h"
 
 #include <algorithm>
 

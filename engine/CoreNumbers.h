@@ -2,7 +2,7 @@
 // The four core numbers in which a karmic debt is looked for: three letter sums over a
 // person's names and the day of birth. None is reduced to a single digit.
 
-#include "Letters.h"
+#include "engine/Letters.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "KarmicDebt.h"
+#include "engine/KarmicDebt.h"
 
 #include <array>
 

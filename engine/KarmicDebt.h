@@ -1,7 +1,7 @@
 #pragma once
 // Karmic debt detection among the core numbers, and the reading the result screen shows.
 
-#include "CoreNumbers.h"
+#include "engine/CoreNumbers.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "Letters.h"
+#include "engine/Letters.h"
 
 static_assert(sizeof(void*) <= 8, "LetterSum's headroom assumes at most a 64-bit address space");
 

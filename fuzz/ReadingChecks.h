@@ -2,8 +2,8 @@
 // What must hold of the reading for any names and day text. The fuzzer asks it of every
 // input it makes, and a test of every input in the corpus.
 
-#include "FuzzInput.h"
-#include "KarmicDebt.h"
+#include "engine/KarmicDebt.h"
+#include "fuzz/FuzzInput.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,9 +3,9 @@
 // each one back whole, under its own key, in the fixed order. The fuzzer asks it of every
 // input it makes, and a test of every input in the corpus.
 
-#include "FuzzInput.h"
-#include "OpenPage.h"
-#include "modTellAFriend.h"
+#include "fuzz/FuzzInput.h"
+#include "web/OpenPage.h"
+#include "web/modTellAFriend.h"
 
 #include <QUrl>
 

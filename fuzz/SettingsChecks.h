@@ -3,8 +3,8 @@
 // undoes encoding for every text whose characters the shift keeps. The fuzzer asks it of
 // every input it makes, and a test of every input in the corpus.
 
-#include "FuzzInput.h"
-#include "Settings.h"
+#include "app/Settings.h"
+#include "fuzz/FuzzInput.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // MakeReading on any names and day text: never a crash, and what ReadingHolds checks.
 
-#include "ReadingChecks.h"
+#include "fuzz/ReadingChecks.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // The referral URL for any five values: never a crash, and what ReferralHolds checks.
 
-#include "ReferralChecks.h"
+#include "fuzz/ReferralChecks.h"
 
 #include <cstdlib>
 

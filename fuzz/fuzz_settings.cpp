@@ -1,6 +1,6 @@
 // The settings scrambling on any text: never a crash, and what SettingsHold checks.
 
-#include "SettingsChecks.h"
+#include "fuzz/SettingsChecks.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "CaptionFitting.h"
+#include "look/CaptionFitting.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

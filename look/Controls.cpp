@@ -1,7 +1,7 @@
-#include "Controls.h"
+#include "look/Controls.h"
 
-#include "LinkLabel.h"
-#include "ScreenLook.h"
+#include "look/LinkLabel.h"
+#include "look/ScreenLook.h"
 
 #include <QComboBox>
 #include <QGroupBox>

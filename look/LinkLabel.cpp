@@ -1,4 +1,4 @@
-#include "LinkLabel.h"
+#include "look/LinkLabel.h"
 
 #include <QMouseEvent>
 

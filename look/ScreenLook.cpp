@@ -1,6 +1,6 @@
-#include "ScreenLook.h"
+#include "look/ScreenLook.h"
 
-#include "Resources.h"
+#include "resources/Resources.h"
 
 #include <QFontDatabase>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
-#include "LineBreaks.h"
+#include "platform/LineBreaks.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 // The platform services as Qt and the desktop provide them.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QRandomGenerator>
 

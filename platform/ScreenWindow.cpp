@@ -1,4 +1,4 @@
-#include "ScreenWindow.h"
+#include "platform/ScreenWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

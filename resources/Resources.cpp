@@ -1,11 +1,15 @@
-#include "Resources.h"
+#include "resources/Resources.h"
 
 #include <QtCore/qresource.h>
 
-static void InitializeImages() { Q_INIT_RESOURCE(nuvra); }
+static void InitializeImages() {
+    Q_INIT_RESOURCE(nuvra);
+}
 
 namespace resources {
 
-void Initialize() { InitializeImages(); }
+void Initialize() {
+    InitializeImages();
+}
 
 } // namespace resources

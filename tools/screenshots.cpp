@@ -4,12 +4,12 @@
 //
 //   screenshots FOLDER [FIRST LAST DAY]     the sample name defaults to ED KAY, day 1
 
-#include "Lifecycle.h"
-#include "QtPlatform.h"
-#include "frmAbout.h"
-#include "frmKarmicDebtNo.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
+#include "app/Lifecycle.h"
+#include "platform/QtPlatform.h"
+#include "ui/frmAbout.h"
+#include "ui/frmKarmicDebtNo.h"
+#include "ui/frmMain.h"
+#include "web/frmNagScreen2.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "ScreenParts.h"
+#include "ui/ScreenParts.h"
 
-#include "Controls.h"
-#include "LinkLabel.h"
-#include "OpenPage.h"
-#include "ScreenLook.h"
+#include "look/Controls.h"
+#include "look/LinkLabel.h"
+#include "look/ScreenLook.h"
+#include "web/OpenPage.h"
 
 #include <QGroupBox>
 

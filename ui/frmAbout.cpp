@@ -1,12 +1,12 @@
-#include "frmAbout.h"
+#include "ui/frmAbout.h"
 
-#include "CaptionFitting.h"
-#include "Controls.h"
-#include "LinkLabel.h"
-#include "OpenPage.h"
-#include "Product.h"
-#include "ScreenLook.h"
-#include "ScreenWindow.h"
+#include "look/CaptionFitting.h"
+#include "look/Controls.h"
+#include "look/LinkLabel.h"
+#include "look/ScreenLook.h"
+#include "platform/Product.h"
+#include "platform/ScreenWindow.h"
+#include "web/OpenPage.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,12 +1,12 @@
-#include "frmKarmicDebtNo.h"
+#include "ui/frmKarmicDebtNo.h"
 
-#include "CaptionFitting.h"
-#include "Controls.h"
-#include "LineBreaks.h"
-#include "Platform.h"
-#include "Product.h"
-#include "ScreenLook.h"
-#include "ScreenWindow.h"
+#include "look/CaptionFitting.h"
+#include "look/Controls.h"
+#include "look/ScreenLook.h"
+#include "platform/LineBreaks.h"
+#include "platform/Platform.h"
+#include "platform/Product.h"
+#include "platform/ScreenWindow.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 // the main screen; the reading may not leave through the clipboard, the primary selection
 // or a drag.
 
-#include "ScreenParts.h"
+#include "ui/ScreenParts.h"
 
 #include <QWidget>
 

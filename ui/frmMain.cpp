@@ -1,14 +1,14 @@
-#include "frmMain.h"
+#include "ui/frmMain.h"
 
-#include "CaptionFitting.h"
-#include "Controls.h"
-#include "LinkLabel.h"
-#include "OpenPage.h"
-#include "Platform.h"
-#include "Product.h"
-#include "ScreenLook.h"
-#include "ScreenWindow.h"
-#include "frmAbout.h"
+#include "look/CaptionFitting.h"
+#include "look/Controls.h"
+#include "look/LinkLabel.h"
+#include "look/ScreenLook.h"
+#include "platform/Platform.h"
+#include "platform/Product.h"
+#include "platform/ScreenWindow.h"
+#include "ui/frmAbout.h"
+#include "web/OpenPage.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

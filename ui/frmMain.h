@@ -2,8 +2,8 @@
 // The main input screen: three names and a date of birth, checked by ValidateInput before
 // Next asks for a reading. Menus open the maker's pages, the about screen and the exit.
 
-#include "CoreNumbers.h"
-#include "ScreenParts.h"
+#include "engine/CoreNumbers.h"
+#include "ui/ScreenParts.h"
 
 #include <QMainWindow>
 

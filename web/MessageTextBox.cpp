@@ -1,4 +1,4 @@
-#include "MessageTextBox.h"
+#include "web/MessageTextBox.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

@@ -1,6 +1,6 @@
-#include "OpenPage.h"
+#include "web/OpenPage.h"
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 namespace web {
 

@@ -2,7 +2,7 @@
 // The texts the refer-a-friend boxes show while unfilled; a box still holding its
 // placeholder counts as left empty.
 
-#include "CoreNumbers.h"
+#include "engine/CoreNumbers.h"
 
 #include <QString>
 

@@ -1,15 +1,15 @@
-#include "frmNagScreen2.h"
+#include "web/frmNagScreen2.h"
 
-#include "CaptionFitting.h"
-#include "Controls.h"
-#include "LinkLabel.h"
-#include "MessageTextBox.h"
-#include "OpenPage.h"
-#include "Placeholders.h"
-#include "Platform.h"
-#include "Product.h"
-#include "ScreenLook.h"
-#include "ScreenWindow.h"
+#include "look/CaptionFitting.h"
+#include "look/Controls.h"
+#include "look/LinkLabel.h"
+#include "look/ScreenLook.h"
+#include "platform/Platform.h"
+#include "platform/Product.h"
+#include "platform/ScreenWindow.h"
+#include "web/MessageTextBox.h"
+#include "web/OpenPage.h"
+#include "web/Placeholders.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // The farewell screen: an appeal to support the maker's board, a link to the maker's other
 // programs, and the refer-a-friend form. Closing it ends the program.
 
-#include "modTellAFriend.h"
+#include "web/modTellAFriend.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
-#include "modTellAFriend.h"
+#include "web/modTellAFriend.h"
 
-#include "OpenPage.h"
-#include "Placeholders.h"
-#include "Platform.h"
-#include "Product.h"
+#include "platform/Platform.h"
+#include "platform/Product.h"
+#include "web/OpenPage.h"
+#include "web/Placeholders.h"
 
 #include <QUrl>
 

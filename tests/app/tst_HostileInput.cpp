@@ -1,11 +1,11 @@
 // Huge and strange input through the real screens: nothing crashes, every name gives a
 // reading, and what the user typed is still there after Back.
 
-#include "FakePlatform.h"
-#include "Lifecycle.h"
-#include "frmKarmicDebtNo.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
+#include "app/Lifecycle.h"
+#include "support/FakePlatform.h"
+#include "ui/frmKarmicDebtNo.h"
+#include "ui/frmMain.h"
+#include "web/frmNagScreen2.h"
 
 #include <QAction>
 #include <QApplication>

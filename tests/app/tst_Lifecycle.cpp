@@ -1,12 +1,12 @@
 // Which screen follows which: start-up, Next, Back, and the exits.
 
-#include "FakePlatform.h"
-#include "Lifecycle.h"
-#include "Settings.h"
-#include "UpdateReminder.h"
-#include "frmKarmicDebtNo.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
+#include "app/Lifecycle.h"
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
+#include "support/FakePlatform.h"
+#include "ui/frmKarmicDebtNo.h"
+#include "ui/frmMain.h"
+#include "web/frmNagScreen2.h"
 
 #include <QAction>
 #include <QApplication>

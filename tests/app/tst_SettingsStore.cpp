@@ -1,8 +1,8 @@
 // The scrambled settings in the platform's real per-user store.
 
-#include "QtPlatform.h"
-#include "Settings.h"
-#include "UpdateReminder.h"
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
+#include "platform/QtPlatform.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The update reminder and the scrambled settings it keeps, with a fake store and clock.
 
-#include "FakePlatform.h"
-#include "OpenPage.h"
-#include "Settings.h"
-#include "UpdateReminder.h"
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
+#include "support/FakePlatform.h"
+#include "web/OpenPage.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 // The numerology engine: letter sums, the core numbers, karmic debt and the reading text.
 
-#include "KarmicDebt.h"
+#include "engine/KarmicDebt.h"
 
 #include <QRandomGenerator>
 #include <QString>

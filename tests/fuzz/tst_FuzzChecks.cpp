@@ -1,9 +1,9 @@
 // The fuzzers' checks, run by an ordinary build: they pass on every input of the corpus,
 // and they do fail where they should.
 
-#include "ReadingChecks.h"
-#include "ReferralChecks.h"
-#include "SettingsChecks.h"
+#include "fuzz/ReadingChecks.h"
+#include "fuzz/ReferralChecks.h"
+#include "fuzz/SettingsChecks.h"
 
 #include <QDir>
 #include <QTest>

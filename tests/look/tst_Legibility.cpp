@@ -2,12 +2,12 @@
 // drawn with the sans-serif font set this run was given (FONTCONFIG_FILE), at several
 // scales, and under dark desktop palettes.
 
-#include "FakePlatform.h"
-#include "KarmicDebt.h"
-#include "frmAbout.h"
-#include "frmKarmicDebtNo.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
+#include "engine/KarmicDebt.h"
+#include "support/FakePlatform.h"
+#include "ui/frmAbout.h"
+#include "ui/frmKarmicDebtNo.h"
+#include "ui/frmMain.h"
+#include "web/frmNagScreen2.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // The helpers every screen's look relies on: caption texts and the link label's click.
 
-#include "LinkLabel.h"
-#include "ScreenLook.h"
+#include "look/LinkLabel.h"
+#include "look/ScreenLook.h"
 
 #include <QSignalSpy>
 #include <QTest>

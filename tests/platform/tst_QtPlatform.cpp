@@ -1,6 +1,6 @@
 // The real message box: what the user sees, and which answer comes back.
 
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

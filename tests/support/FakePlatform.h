@@ -1,7 +1,7 @@
 #pragma once
 // A platform that records what the program asked of it and answers from a script.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QMap>
 #include <QStringList>

@@ -6,9 +6,9 @@
 //   store_tool get KEY
 //   store_tool today                          today's date as the program stores it
 
-#include "QtPlatform.h"
-#include "Settings.h"
-#include "UpdateReminder.h"
+#include "app/Settings.h"
+#include "app/UpdateReminder.h"
+#include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
 

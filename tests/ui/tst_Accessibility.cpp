@@ -1,13 +1,13 @@
 // Every control a user can reach or click has a name a screen reader can announce, and
 // every button takes the keys a keyboard user presses it with.
 
-#include "FakePlatform.h"
-#include "KarmicDebt.h"
-#include "LinkLabel.h"
-#include "frmAbout.h"
-#include "frmKarmicDebtNo.h"
-#include "frmMain.h"
-#include "frmNagScreen2.h"
+#include "engine/KarmicDebt.h"
+#include "look/LinkLabel.h"
+#include "support/FakePlatform.h"
+#include "ui/frmAbout.h"
+#include "ui/frmKarmicDebtNo.h"
+#include "ui/frmMain.h"
+#include "web/frmNagScreen2.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
 // The result screen: the reading box, its clipboard guard, and its links.
 
-#include "FakePlatform.h"
-#include "KarmicDebt.h"
-#include "OpenPage.h"
-#include "ScreenTesting.h"
-#include "frmKarmicDebtNo.h"
+#include "engine/KarmicDebt.h"
+#include "support/FakePlatform.h"
+#include "support/ScreenTesting.h"
+#include "ui/frmKarmicDebtNo.h"
+#include "web/OpenPage.h"
 
 #include <QApplication>
 #include <QGroupBox>

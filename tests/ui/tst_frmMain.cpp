@@ -1,11 +1,11 @@
 // The main input screen driven through its real controls, with a recording platform.
 
-#include "FakePlatform.h"
-#include "OpenPage.h"
-#include "Product.h"
-#include "ScreenTesting.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+#include "platform/Product.h"
+#include "support/FakePlatform.h"
+#include "support/ScreenTesting.h"
+#include "ui/frmAbout.h"
+#include "ui/frmMain.h"
+#include "web/OpenPage.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Page URLs and the one call that opens them.
 
-#include "FakePlatform.h"
-#include "OpenPage.h"
+#include "support/FakePlatform.h"
+#include "web/OpenPage.h"
 
 #include <QTest>
 #include <QUrl>

@@ -1,9 +1,9 @@
 // The farewell screen: its load, placeholders, links and the refer-a-friend checks.
 
-#include "FakePlatform.h"
-#include "OpenPage.h"
-#include "ScreenTesting.h"
-#include "frmNagScreen2.h"
+#include "support/FakePlatform.h"
+#include "support/ScreenTesting.h"
+#include "web/OpenPage.h"
+#include "web/frmNagScreen2.h"
 
 #include <QApplication>
 #include <QCheckBox>

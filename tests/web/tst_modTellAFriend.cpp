@@ -1,8 +1,8 @@
 // The referral URL: every value reaches the site whole, in the fixed key order.
 
-#include "FakePlatform.h"
-#include "OpenPage.h"
-#include "modTellAFriend.h"
+#include "support/FakePlatform.h"
+#include "web/OpenPage.h"
+#include "web/modTellAFriend.h"
 
 #include <QTest>
 #include <QUrlQuery>

@@ -80,19 +80,18 @@ void HostileInputTest::millionCharacterNameIsPasted() {
 }
 
 void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack_data() {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("header");
 
-    QTest::newRow("tabs") << "ED\t"
-                          << "13";
-    QTest::newRow("line breaks") << "ED\r\n\n"
-                                 << "13";
+    QTest::newRow("tabs") << "ED\t" << "13";
+    QTest::newRow("line breaks") << "ED\r\n\n" << "13";
     QTest::newRow("right-to-left") << QString::fromUtf8("ED דוד محمد") << "13";
     QTest::newRow("emoji") << QString::fromUtf8("ED 🙂👩‍👩‍👧") << "13";
     QTest::newRow("combining marks") << QString::fromUtf8("E\u0301D\u0308") << "13";
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "ED"
-                                    << "13";
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "ED" << "13";
     QTest::newRow("control characters") << QString::fromUtf8("ED\x01\x7f") << "13";
+    // clang-format on
 }
 
 void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack() {

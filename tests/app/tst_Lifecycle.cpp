@@ -96,6 +96,7 @@ void LifecycleTest::startupShowsMainWithABrandChosen() {
 }
 
 void LifecycleTest::readingsOfWorkedExamples_data() {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("day");
@@ -103,35 +104,13 @@ void LifecycleTest::readingsOfWorkedExamples_data() {
     QTest::addColumn<QString>("paragraphStart");
 
     const QString none = "Your Karmic Debt Number is not applicable.";
-    QTest::newRow("john smith 5") << "john"
-                                  << "smith"
-                                  << "5"
-                                  << "0" << none;
-    QTest::newRow("ed kay 1") << "ed"
-                              << "kay"
-                              << "1"
-                              << "13"
-                              << "People with this number";
-    QTest::newRow("eva sue 1") << "eva"
-                               << "sue"
-                               << "1"
-                               << "14"
-                               << "Be optimistic";
-    QTest::newRow("sy sy 1") << "sy"
-                             << "sy"
-                             << "1"
-                             << "16"
-                             << "This number is probably";
-    QTest::newRow("ali roy 1") << "ali"
-                               << "roy"
-                               << "1"
-                               << "19"
-                               << "You are a self-made man";
-    QTest::newRow("john smith 13") << "john"
-                                   << "smith"
-                                   << "13"
-                                   << "13"
-                                   << "People with this number";
+    QTest::newRow("john smith 5") << "john" << "smith" << "5" << "0" << none;
+    QTest::newRow("ed kay 1") << "ed" << "kay" << "1" << "13" << "People with this number";
+    QTest::newRow("eva sue 1") << "eva" << "sue" << "1" << "14" << "Be optimistic";
+    QTest::newRow("sy sy 1") << "sy" << "sy" << "1" << "16" << "This number is probably";
+    QTest::newRow("ali roy 1") << "ali" << "roy" << "1" << "19" << "You are a self-made man";
+    QTest::newRow("john smith 13") << "john" << "smith" << "13" << "13" << "People with this number";
+    // clang-format on
 }
 
 void LifecycleTest::readingsOfWorkedExamples() {

@@ -123,23 +123,20 @@ void UpdateReminderTest::period() {
 }
 
 void UpdateReminderTest::answer_data() {
+    // clang-format off
     QTest::addColumn<bool>("yes");
     QTest::addColumn<QString>("install"); // as stored before; "-" for absent
     QTest::addColumn<QString>("installAfter");
 
     for (bool yes : {true, false}) {
         const char* said = yes ? "Yes" : "No";
-        QTest::addRow("%s, Install -3", said) << yes << "-3"
-                                              << "3";
-        QTest::addRow("%s, Install absent", said) << yes << "-"
-                                                  << "1";
-        QTest::addRow("%s, Install damaged", said) << yes << "x7"
-                                                   << "1";
+        QTest::addRow("%s, Install -3", said) << yes << "-3" << "3";
+        QTest::addRow("%s, Install absent", said) << yes << "-" << "1";
+        QTest::addRow("%s, Install damaged", said) << yes << "x7" << "1";
     }
-    QTest::newRow("smallest 32-bit") << false << "-2147483648"
-                                     << "2147483648";
-    QTest::newRow("past 32 bits") << false << "4294967296"
-                                  << "1";
+    QTest::newRow("smallest 32-bit") << false << "-2147483648" << "2147483648";
+    QTest::newRow("past 32 bits") << false << "4294967296" << "1";
+    // clang-format on
 }
 
 void UpdateReminderTest::answer() {
@@ -199,22 +196,16 @@ void UpdateReminderTest::failedWriteAbandonsTheRest() {
 }
 
 void UpdateReminderTest::dateTexts_data() {
+    // clang-format off
     QTest::addColumn<QString>("localeName");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("twoDigitForm");
 
-    QTest::newRow("en_US") << "en_US"
-                           << "12/8/2026"
-                           << "12/8/26";
-    QTest::newRow("de_DE") << "de_DE"
-                           << "08.12.2026"
-                           << "08.12.26";
-    QTest::newRow("en_GB") << "en_GB"
-                           << "08/12/2026"
-                           << "";
-    QTest::newRow("ja_JP") << "ja_JP"
-                           << "2026/12/08"
-                           << "";
+    QTest::newRow("en_US") << "en_US" << "12/8/2026" << "12/8/26";
+    QTest::newRow("de_DE") << "de_DE" << "08.12.2026" << "08.12.26";
+    QTest::newRow("en_GB") << "en_GB" << "08/12/2026" << "";
+    QTest::newRow("ja_JP") << "ja_JP" << "2026/12/08" << "";
+    // clang-format on
 }
 
 void UpdateReminderTest::dateTexts() {

@@ -91,6 +91,7 @@ private slots:
 };
 
 void EngineTest::letterSums_data() {
+    // clang-format off
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("all");
     QTest::addColumn<qint64>("vowels");
@@ -106,8 +107,8 @@ void EngineTest::letterSums_data() {
     QTest::newRow("whole alphabet") << "ABCDEFGHIJKLMNOPQRSTUVWXYZ" << 126LL << 24LL << 102LL;
     QTest::newRow("runs of nine") << "AJS IR Z" << 29LL << 10LL << 19LL;
     QTest::newRow("digits, signs, tabs") << "12\t-+ 9\r\n" << 0LL << 0LL << 0LL;
-    QTest::newRow("full-width and Greek capitals")
-        << QString::fromUtf8("ＡΑΕ") << 0LL << 0LL << 0LL;
+    QTest::newRow("full-width and Greek capitals") << QString::fromUtf8("ＡΑΕ") << 0LL << 0LL << 0LL;
+    // clang-format on
 }
 
 void EngineTest::letterSums() {
@@ -134,6 +135,7 @@ void EngineTest::vowelsAndConsonantsSplitEveryText() {
 }
 
 void EngineTest::coreNumbers_data() {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("middle");
     QTest::addColumn<QString>("last");
@@ -141,43 +143,19 @@ void EngineTest::coreNumbers_data() {
     QTest::addColumn<qint64>("soulUrge");
     QTest::addColumn<qint64>("innerDream");
 
-    QTest::newRow("ED KAY") << "ED"
-                            << ""
-                            << "KAY" << 19LL << 6LL << 13LL;
-    QTest::newRow("Y stands in: SY SY") << "SY"
-                                        << ""
-                                        << "SY" << 16LL << 14LL << 16LL;
-    QTest::newRow("Y stands in: GLYN WYN") << "GLYN"
-                                           << ""
-                                           << "WYN" << 39LL << 14LL << 39LL;
-    QTest::newRow("JOHN SMITH") << "JOHN"
-                                << ""
-                                << "SMITH" << 44LL << 15LL << 29LL;
-    QTest::newRow("middle name of spaces") << "JOHN"
-                                           << "   "
-                                           << "SMITH" << 44LL << 15LL << 29LL;
-    QTest::newRow("surrounding spaces") << "  JOHN "
-                                        << " "
-                                        << " SMITH  " << 44LL << 15LL << 29LL;
-    QTest::newRow("Y only without any vowel") << "SKY"
-                                              << ""
-                                              << "E" << 15LL << 5LL << 10LL;
-    QTest::newRow("no vowel and no Y") << "BRR"
-                                       << ""
-                                       << "ST" << 23LL << 0LL << 23LL;
-    QTest::newRow("names of spaces only") << "   "
-                                          << ""
-                                          << "  " << 0LL << 0LL << 0LL;
-    QTest::newRow("lower-case y never stands in") << "glyn"
-                                                  << ""
-                                                  << "wyn" << 0LL << 0LL << 0LL;
-    QTest::newRow("lower case, digits, signs") << "john"
-                                               << "42"
-                                               << "o'neil" << 0LL << 0LL << 0LL;
-    QTest::newRow("tabs stay and count nothing") << "\tJOHN"
-                                                 << ""
-                                                 << "SMITH\n"
-                                                 << 44LL << 15LL << 29LL;
+    QTest::newRow("ED KAY") << "ED" << "" << "KAY" << 19LL << 6LL << 13LL;
+    QTest::newRow("Y stands in: SY SY") << "SY" << "" << "SY" << 16LL << 14LL << 16LL;
+    QTest::newRow("Y stands in: GLYN WYN") << "GLYN" << "" << "WYN" << 39LL << 14LL << 39LL;
+    QTest::newRow("JOHN SMITH") << "JOHN" << "" << "SMITH" << 44LL << 15LL << 29LL;
+    QTest::newRow("middle name of spaces") << "JOHN" << "   " << "SMITH" << 44LL << 15LL << 29LL;
+    QTest::newRow("surrounding spaces") << "  JOHN " << " " << " SMITH  " << 44LL << 15LL << 29LL;
+    QTest::newRow("Y only without any vowel") << "SKY" << "" << "E" << 15LL << 5LL << 10LL;
+    QTest::newRow("no vowel and no Y") << "BRR" << "" << "ST" << 23LL << 0LL << 23LL;
+    QTest::newRow("names of spaces only") << "   " << "" << "  " << 0LL << 0LL << 0LL;
+    QTest::newRow("lower-case y never stands in") << "glyn" << "" << "wyn" << 0LL << 0LL << 0LL;
+    QTest::newRow("lower case, digits, signs") << "john" << "42" << "o'neil" << 0LL << 0LL << 0LL;
+    QTest::newRow("tabs stay and count nothing") << "\tJOHN" << "" << "SMITH\n" << 44LL << 15LL << 29LL;
+    // clang-format on
 }
 
 void EngineTest::coreNumbers() {
@@ -251,32 +229,21 @@ void EngineTest::laterNumberWins() {
 }
 
 void EngineTest::debtOfNames_data() {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<QString>("day");
     QTest::addColumn<int>("debt");
 
-    QTest::newRow("JOHN SMITH 5") << "JOHN"
-                                  << "SMITH"
-                                  << "5" << 0;
-    QTest::newRow("ED KAY 1") << "ED"
-                              << "KAY"
-                              << "1" << 13;
-    QTest::newRow("EVA SUE 1") << "EVA"
-                               << "SUE"
-                               << "1" << 14;
-    QTest::newRow("ALI ROY 1") << "ALI"
-                               << "ROY"
-                               << "1" << 19;
-    QTest::newRow("SY SY 1") << "SY"
-                             << "SY"
-                             << "1" << 16;
+    QTest::newRow("JOHN SMITH 5") << "JOHN" << "SMITH" << "5" << 0;
+    QTest::newRow("ED KAY 1") << "ED" << "KAY" << "1" << 13;
+    QTest::newRow("EVA SUE 1") << "EVA" << "SUE" << "1" << 14;
+    QTest::newRow("ALI ROY 1") << "ALI" << "ROY" << "1" << 19;
+    QTest::newRow("SY SY 1") << "SY" << "SY" << "1" << 16;
     for (const char* day : {"13", "14", "16", "19"})
-        QTest::addRow("ED KAY %s", day) << "ED"
-                                        << "KAY" << day << QByteArray(day).toInt();
-    QTest::newRow("day 31 is no debt") << "JOHN"
-                                       << "SMITH"
-                                       << "31" << 0;
+        QTest::addRow("ED KAY %s", day) << "ED" << "KAY" << day << QByteArray(day).toInt();
+    QTest::newRow("day 31 is no debt") << "JOHN" << "SMITH" << "31" << 0;
+    // clang-format on
 }
 
 void EngineTest::debtOfNames() {

@@ -160,15 +160,16 @@ void LegibilityTest::aSansSerifStandsIn() {
 }
 
 void LegibilityTest::captionsKeepTheirInk_data() {
+    // clang-format off
     QTest::addColumn<QString>("state");
     QTest::addColumn<QString>("control");
     for (auto it = states.cbegin(); it != states.cend(); ++it) {
         for (QWidget* control : it.value()->findChildren<QWidget*>()) {
             if (CaptionOf(control) && !control->objectName().isEmpty())
-                QTest::addRow("%s: %s", qPrintable(it.key()), qPrintable(control->objectName()))
-                    << it.key() << control->objectName();
+                QTest::addRow("%s: %s", qPrintable(it.key()), qPrintable(control->objectName())) << it.key() << control->objectName();
         }
     }
+    // clang-format on
 }
 
 // The caption is drawn unclipped, at each scale a desktop may use; none of its ink may

@@ -20,18 +20,15 @@ private slots:
 };
 
 void ScreenLookTest::captionText_data() {
+    // clang-format off
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("access key") << "&Next"
-                                << "Next";
-    QTest::newRow("doubled is one ampersand") << "name &&  link"
-                                              << "name &  link";
-    QTest::newRow("doubled before an access key") << "&&&x"
-                                                  << "&x";
-    QTest::newRow("lone trailing ampersand stays") << "a &"
-                                                   << "a &";
-    QTest::newRow("no marker") << "plain"
-                               << "plain";
+    QTest::newRow("access key") << "&Next" << "Next";
+    QTest::newRow("doubled is one ampersand") << "name &&  link" << "name &  link";
+    QTest::newRow("doubled before an access key") << "&&&x" << "&x";
+    QTest::newRow("lone trailing ampersand stays") << "a &" << "a &";
+    QTest::newRow("no marker") << "plain" << "plain";
+    // clang-format on
 }
 
 void ScreenLookTest::captionText() {

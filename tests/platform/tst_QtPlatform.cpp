@@ -27,19 +27,17 @@ private slots:
 };
 
 void QtPlatformTest::messageBox_data() {
+    // clang-format off
     QTest::addColumn<int>("icon");
     QTest::addColumn<int>("buttons");
     QTest::addColumn<int>("press");
     QTest::addColumn<int>("answer");
 
-    QTest::newRow("information, OK") << int(MessageIcon::Information) << int(MessageButtons::Ok)
-                                     << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
-    QTest::newRow("stop, OK") << int(MessageIcon::Stop) << int(MessageButtons::Ok)
-                              << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
-    QTest::newRow("Yes") << int(MessageIcon::Information) << int(MessageButtons::YesNo)
-                         << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
-    QTest::newRow("No") << int(MessageIcon::Information) << int(MessageButtons::YesNo)
-                        << int(QMessageBox::No) << int(MessageAnswer::No);
+    QTest::newRow("information, OK") << int(MessageIcon::Information) << int(MessageButtons::Ok) << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
+    QTest::newRow("stop, OK") << int(MessageIcon::Stop) << int(MessageButtons::Ok) << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
+    QTest::newRow("Yes") << int(MessageIcon::Information) << int(MessageButtons::YesNo) << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
+    QTest::newRow("No") << int(MessageIcon::Information) << int(MessageButtons::YesNo) << int(QMessageBox::No) << int(MessageAnswer::No);
+    // clang-format on
 }
 
 void QtPlatformTest::messageBox() {

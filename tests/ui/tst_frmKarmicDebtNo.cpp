@@ -80,6 +80,7 @@ void frmKarmicDebtNoTest::readingBoxRefusesTyping() {
 }
 
 void frmKarmicDebtNoTest::clipboardGuard_data() {
+    // clang-format off
     QTest::addColumn<int>("event");
     QTest::addColumn<bool>("owned");
     QTest::addColumn<bool>("takenByTheBox"); // the box takes the selection as it handles it
@@ -88,15 +89,13 @@ void frmKarmicDebtNoTest::clipboardGuard_data() {
     for (bool owned : {true, false}) {
         const int emptied = owned ? 1 : 0;
         const char* whose = owned ? "ours" : "another program's";
-        QTest::addRow("press, %s", whose)
-            << int(QEvent::MouseButtonPress) << owned << false << emptied;
-        QTest::addRow("release, %s", whose)
-            << int(QEvent::MouseButtonRelease) << owned << false << emptied;
+        QTest::addRow("press, %s", whose) << int(QEvent::MouseButtonPress) << owned << false << emptied;
+        QTest::addRow("release, %s", whose) << int(QEvent::MouseButtonRelease) << owned << false << emptied;
         QTest::addRow("move, %s", whose) << int(QEvent::MouseMove) << owned << false << emptied;
     }
     // A drag that ends outside the box: no event follows the release.
-    QTest::addRow("release, the selection taken")
-        << int(QEvent::MouseButtonRelease) << false << true << 1;
+    QTest::addRow("release, the selection taken") << int(QEvent::MouseButtonRelease) << false << true << 1;
+    // clang-format on
 }
 
 void frmKarmicDebtNoTest::clipboardGuard() {
@@ -147,14 +146,13 @@ void frmKarmicDebtNoTest::fullBrandAlwaysInFront() {
 }
 
 void frmKarmicDebtNoTest::links_data() {
+    // clang-format off
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("key");
-    QTest::newRow("Label61") << "Label61"
-                             << "home-page";
-    QTest::newRow("lblCobrand") << "lblCobrand"
-                                << "co-brand";
-    QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                  << "fully-branded";
+    QTest::newRow("Label61") << "Label61" << "home-page";
+    QTest::newRow("lblCobrand") << "lblCobrand" << "co-brand";
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << "fully-branded";
+    // clang-format on
 }
 
 void frmKarmicDebtNoTest::links() {

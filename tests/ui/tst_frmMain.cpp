@@ -111,6 +111,7 @@ void frmMainTest::loadFillsTheLists() {
 }
 
 void frmMainTest::validation_data() {
+    // clang-format off
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
     QTest::addColumn<int>("day");         // 0 means no entry shown
@@ -124,61 +125,26 @@ void frmMainTest::validation_data() {
     const QString febMsg = "Please Enter Correct Date Or Month!";
     const QString day31Msg = "Please Enter Correct Date Or Month !";
 
-    QTest::newRow("all empty") << ""
-                               << "" << 1 << 1 << "1900" << firstMsg << "txtFirstName";
-    QTest::newRow("no last name") << "ED"
-                                  << "" << 1 << 1 << "1900" << lastMsg << "txtLastName";
-    QTest::newRow("first name of spaces passes") << "  "
-                                                 << "KAY" << 1 << 1 << "1900"
-                                                 << ""
-                                                 << "";
-    QTest::newRow("no day") << "ED"
-                            << "KAY" << 0 << 0 << ""
-                            << "Please Specify Your Birth Date"
-                            << "cboDate";
-    QTest::newRow("no month") << "ED"
-                              << "KAY" << 3 << 0 << ""
-                              << "Please Specify Your Birth Month"
-                              << "cboMonth";
-    QTest::newRow("no year") << "ED"
-                             << "KAY" << 3 << 2 << ""
-                             << "Please Specify Your Birth Year"
-                             << "cboYear";
-    QTest::newRow("name checked before date")
-        << ""
-        << "KAY" << 31 << 4 << "1901" << firstMsg << "txtFirstName";
-    QTest::newRow("29 Feb 1900 (no leap year)") << "ED"
-                                                << "KAY" << 29 << 2 << "1900" << febMsg << "";
-    QTest::newRow("29 Feb 2000") << "ED"
-                                 << "KAY" << 29 << 2 << "2000"
-                                 << ""
-                                 << "";
-    QTest::newRow("29 Feb 2024") << "ED"
-                                 << "KAY" << 29 << 2 << "2024"
-                                 << ""
-                                 << "";
-    QTest::newRow("29 Feb 1901") << "ED"
-                                 << "KAY" << 29 << 2 << "1901" << febMsg << "";
-    QTest::newRow("29 Feb 2100 is past the list") << "ED"
-                                                  << "KAY" << 28 << 2 << "2050"
-                                                  << ""
-                                                  << "";
-    QTest::newRow("30 Feb 2000") << "ED"
-                                 << "KAY" << 30 << 2 << "2000" << febMsg << "";
-    QTest::newRow("31 Feb 2024") << "ED"
-                                 << "KAY" << 31 << 2 << "2024" << febMsg << "";
+    QTest::newRow("all empty") << "" << "" << 1 << 1 << "1900" << firstMsg << "txtFirstName";
+    QTest::newRow("no last name") << "ED" << "" << 1 << 1 << "1900" << lastMsg << "txtLastName";
+    QTest::newRow("first name of spaces passes") << "  " << "KAY" << 1 << 1 << "1900" << "" << "";
+    QTest::newRow("no day") << "ED" << "KAY" << 0 << 0 << "" << "Please Specify Your Birth Date" << "cboDate";
+    QTest::newRow("no month") << "ED" << "KAY" << 3 << 0 << "" << "Please Specify Your Birth Month" << "cboMonth";
+    QTest::newRow("no year") << "ED" << "KAY" << 3 << 2 << "" << "Please Specify Your Birth Year" << "cboYear";
+    QTest::newRow("name checked before date") << "" << "KAY" << 31 << 4 << "1901" << firstMsg << "txtFirstName";
+    QTest::newRow("29 Feb 1900 (no leap year)") << "ED" << "KAY" << 29 << 2 << "1900" << febMsg << "";
+    QTest::newRow("29 Feb 2000") << "ED" << "KAY" << 29 << 2 << "2000" << "" << "";
+    QTest::newRow("29 Feb 2024") << "ED" << "KAY" << 29 << 2 << "2024" << "" << "";
+    QTest::newRow("29 Feb 1901") << "ED" << "KAY" << 29 << 2 << "1901" << febMsg << "";
+    QTest::newRow("29 Feb 2100 is past the list") << "ED" << "KAY" << 28 << 2 << "2050" << "" << "";
+    QTest::newRow("30 Feb 2000") << "ED" << "KAY" << 30 << 2 << "2000" << febMsg << "";
+    QTest::newRow("31 Feb 2024") << "ED" << "KAY" << 31 << 2 << "2024" << febMsg << "";
     for (int month : {4, 6, 9, 11})
-        QTest::addRow("31 of month %d", month) << "ED"
-                                               << "KAY" << 31 << month << "1990" << day31Msg << "";
+        QTest::addRow("31 of month %d", month) << "ED" << "KAY" << 31 << month << "1990" << day31Msg << "";
     for (int month : {1, 3, 5, 7, 8, 10, 12})
-        QTest::addRow("31 of month %d passes", month) << "ED"
-                                                      << "KAY" << 31 << month << "1990"
-                                                      << ""
-                                                      << "";
-    QTest::newRow("30 April") << "ED"
-                              << "KAY" << 30 << 4 << "1990"
-                              << ""
-                              << "";
+        QTest::addRow("31 of month %d passes", month) << "ED" << "KAY" << 31 << month << "1990" << "" << "";
+    QTest::newRow("30 April") << "ED" << "KAY" << 30 << 4 << "1990" << "" << "";
+    // clang-format on
 }
 
 void frmMainTest::validation() {
@@ -227,6 +193,7 @@ void frmMainTest::dateFailureLeavesFocusWhereItWas() {
 }
 
 void frmMainTest::keyFilterUpperCasesTypedLetters_data() {
+    // clang-format off
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<bool>("inputMethod"); // committed by an input method, not typed as keys
@@ -234,17 +201,14 @@ void frmMainTest::keyFilterUpperCasesTypedLetters_data() {
 
     const int none = Qt::NoModifier;
     QTest::newRow("lower-case name") << "john smith" << none << false << "JOHN SMITH";
-    QTest::newRow("every letter a to z")
-        << "abcdefghijklmnopqrstuvwxyz" << none << false << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    QTest::newRow("every letter a to z") << "abcdefghijklmnopqrstuvwxyz" << none << false << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     QTest::newRow("signs and digits pass") << "o'neil-3" << none << false << "O'NEIL-3";
     QTest::newRow("capitals stay") << "McRae" << none << false << "MCRAE";
-    QTest::newRow("accented letters pass")
-        << QString::fromUtf8("éloïse") << none << false << QString::fromUtf8("éLOïSE");
+    QTest::newRow("accented letters pass") << QString::fromUtf8("éloïse") << none << false << QString::fromUtf8("éLOïSE");
     QTest::newRow("Alt with a letter types nothing") << "bg" << int(Qt::AltModifier) << false << "";
-    QTest::newRow("Ctrl with a letter types nothing")
-        << "b" << int(Qt::ControlModifier) << false << "";
-    QTest::newRow("input method commits")
-        << QString::fromUtf8("zoë a") << none << true << QString::fromUtf8("ZOë A");
+    QTest::newRow("Ctrl with a letter types nothing") << "b" << int(Qt::ControlModifier) << false << "";
+    QTest::newRow("input method commits") << QString::fromUtf8("zoë a") << none << true << QString::fromUtf8("ZOë A");
+    // clang-format on
 }
 
 void frmMainTest::keyFilterUpperCasesTypedLetters() {
@@ -367,23 +331,18 @@ void frmMainTest::coBrandDistribution() {
 }
 
 void frmMainTest::linksOpenTheirPageOncePerClick_data() {
+    // clang-format off
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("key");
 
-    QTest::newRow("Label61") << "Label61"
-                             << "home-page";
-    QTest::newRow("lblCobrand") << "lblCobrand"
-                                << "co-brand";
-    QTest::newRow("lblFullBrand") << "lblFullBrand"
-                                  << "fully-branded";
-    QTest::newRow("mnuOnline") << "mnuOnline"
-                               << "help-web-page";
-    QTest::newRow("mnuVisit") << "mnuVisit"
-                              << "home-page";
-    QTest::newRow("mnuUpdate") << "mnuUpdate"
-                               << "download-web-page";
-    QTest::newRow("mnuDonate") << "mnuDonate"
-                               << "donate";
+    QTest::newRow("Label61") << "Label61" << "home-page";
+    QTest::newRow("lblCobrand") << "lblCobrand" << "co-brand";
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << "fully-branded";
+    QTest::newRow("mnuOnline") << "mnuOnline" << "help-web-page";
+    QTest::newRow("mnuVisit") << "mnuVisit" << "home-page";
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << "download-web-page";
+    QTest::newRow("mnuDonate") << "mnuDonate" << "donate";
+    // clang-format on
 }
 
 void frmMainTest::linksOpenTheirPageOncePerClick() {

@@ -184,6 +184,7 @@ void frmNagScreen2Test::homeLink() {
 }
 
 void frmNagScreen2Test::submitChecks_data() {
+    // clang-format off
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("email");
     QTest::addColumn<QString>("friendName");
@@ -191,53 +192,17 @@ void frmNagScreen2Test::submitChecks_data() {
     QTest::addColumn<QString>("message"); // the one message, or empty when a URL opens
 
     const QString proper = "Please Enter Proper Email Address";
-    QTest::newRow("all placeholders") << "Your Name"
-                                      << "Your Email Address"
-                                      << "Friend's Name"
-                                      << "Friend's Email Address" << proper;
-    QTest::newRow("identical without @") << "Ann"
-                                         << "abc"
-                                         << "Bob"
-                                         << "abc"
-                                         << "Please Enter Distinct Email Addresses";
-    QTest::newRow("identical after trimming") << "Ann"
-                                              << " a@b.org"
-                                              << "Bob"
-                                              << "a@b.org  "
-                                              << "Please Enter Distinct Email Addresses";
-    QTest::newRow("no @") << "Ann"
-                          << "ann.example.org"
-                          << "Bob"
-                          << "bob@example.org" << proper;
-    QTest::newRow("no dot") << "Ann"
-                            << "ann@example.org"
-                            << "Bob"
-                            << "bob@example" << proper;
-    QTest::newRow("name left as placeholder") << "Your Name"
-                                              << "ann@example.org"
-                                              << "Bob"
-                                              << "bob@example.org"
-                                              << "Please Enter Your Name";
-    QTest::newRow("name of spaces") << "   "
-                                    << "ann@example.org"
-                                    << "Bob"
-                                    << "bob@example.org"
-                                    << "Please Enter Your Name";
-    QTest::newRow("friend's name left") << "Ann"
-                                        << "ann@example.org"
-                                        << "Friend's Name"
-                                        << "bob@example.org"
-                                        << "Please Enter Your Friend's Name";
-    QTest::newRow("case-different addresses are distinct") << "Ann"
-                                                           << "Ann@Example.org"
-                                                           << "Bob"
-                                                           << "ann@example.org"
-                                                           << "";
-    QTest::newRow("valid") << "Ann"
-                           << "ann@example.org"
-                           << "Bob"
-                           << "bob@example.org"
-                           << "";
+    QTest::newRow("all placeholders") << "Your Name" << "Your Email Address" << "Friend's Name" << "Friend's Email Address" << proper;
+    QTest::newRow("identical without @") << "Ann" << "abc" << "Bob" << "abc" << "Please Enter Distinct Email Addresses";
+    QTest::newRow("identical after trimming") << "Ann" << " a@b.org" << "Bob" << "a@b.org  " << "Please Enter Distinct Email Addresses";
+    QTest::newRow("no @") << "Ann" << "ann.example.org" << "Bob" << "bob@example.org" << proper;
+    QTest::newRow("no dot") << "Ann" << "ann@example.org" << "Bob" << "bob@example" << proper;
+    QTest::newRow("name left as placeholder") << "Your Name" << "ann@example.org" << "Bob" << "bob@example.org" << "Please Enter Your Name";
+    QTest::newRow("name of spaces") << "   " << "ann@example.org" << "Bob" << "bob@example.org" << "Please Enter Your Name";
+    QTest::newRow("friend's name left") << "Ann" << "ann@example.org" << "Friend's Name" << "bob@example.org" << "Please Enter Your Friend's Name";
+    QTest::newRow("case-different addresses are distinct") << "Ann" << "Ann@Example.org" << "Bob" << "ann@example.org" << "";
+    QTest::newRow("valid") << "Ann" << "ann@example.org" << "Bob" << "bob@example.org" << "";
+    // clang-format on
 }
 
 void frmNagScreen2Test::submitChecks() {
@@ -282,6 +247,7 @@ void frmNagScreen2Test::eachPressSubmitsAgain() {
 }
 
 void frmNagScreen2Test::messageGoesAsTyped_data() {
+    // clang-format off
     QTest::addColumn<bool>("pasted");
     // Typed: "\n" stands for the Enter key, "\v" for Shift+Enter.
     QTest::addColumn<QString>("entered");
@@ -289,16 +255,12 @@ void frmNagScreen2Test::messageGoesAsTyped_data() {
     const QString nbsp(QChar(0x00A0));
     const QString lineSeparator(QChar(0x2028));
     QTest::newRow("three no-break spaces") << false << nbsp + nbsp + nbsp << nbsp + nbsp + nbsp;
-    QTest::newRow("Enter between lines") << false << "Hi\nBob"
-                                         << "Hi\r\nBob";
-    QTest::newRow("Shift+Enter between lines") << false << "Hi\vBob"
-                                               << "Hi\r\nBob";
-    QTest::newRow("spaces trimmed at the ends only") << false << "  a  b "
-                                                     << "a  b";
-    QTest::newRow("pasted lone CR and line separator") << true << "a\rb" + lineSeparator + "c"
-                                                       << "a\rb" + lineSeparator + "c";
-    QTest::newRow("pasted CR LF") << true << "a\r\nb"
-                                  << "a\r\nb";
+    QTest::newRow("Enter between lines") << false << "Hi\nBob" << "Hi\r\nBob";
+    QTest::newRow("Shift+Enter between lines") << false << "Hi\vBob" << "Hi\r\nBob";
+    QTest::newRow("spaces trimmed at the ends only") << false << "  a  b " << "a  b";
+    QTest::newRow("pasted lone CR and line separator") << true << "a\rb" + lineSeparator + "c" << "a\rb" + lineSeparator + "c";
+    QTest::newRow("pasted CR LF") << true << "a\r\nb" << "a\r\nb";
+    // clang-format on
 }
 
 void frmNagScreen2Test::messageGoesAsTyped() {

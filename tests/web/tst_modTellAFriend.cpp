@@ -62,6 +62,7 @@ void modTellAFriendTest::valuesComeBackWhole() {
 }
 
 void modTellAFriendTest::firstProblem_data() {
+    // clang-format off
     QTest::addColumn<ReferralValues>("values");
     QTest::addColumn<QString>("message"); // empty: the values may be sent
 
@@ -79,8 +80,7 @@ void modTellAFriendTest::firstProblem_data() {
         return ReferralValues{texts[0], texts[1], texts[2], texts[3], texts[4]};
     };
     QTest::newRow("all filled") << good << "";
-    QTest::newRow("untouched message passes")
-        << ReferralValues{"Ann", "a@b.org", "Your Message\r\n", "Bob", "c@d.org"} << "";
+    QTest::newRow("untouched message passes") << ReferralValues{"Ann", "a@b.org", "Your Message\r\n", "Bob", "c@d.org"} << "";
     for (const bool asPlaceholder : {true, false}) {
         const char* how = asPlaceholder ? "placeholder" : "spaces";
         const auto row = [&](const char* name, int missing, const char* message) {
@@ -96,15 +96,12 @@ void modTellAFriendTest::firstProblem_data() {
     const QString proper = "Please Enter Proper Email Address";
     const QString distinct = "Please Enter Distinct Email Addresses";
     QTest::newRow("both addresses at their placeholders") << with(0b10010, true) << proper;
-    QTest::newRow("same address, even without @")
-        << ReferralValues{"", "x", "", "", "x"} << distinct;
-    QTest::newRow("addresses differing in case are distinct")
-        << ReferralValues{"Ann", "A@b.org", "Hi", "Bob", "a@b.org"} << "";
+    QTest::newRow("same address, even without @") << ReferralValues{"", "x", "", "", "x"} << distinct;
+    QTest::newRow("addresses differing in case are distinct") << ReferralValues{"Ann", "A@b.org", "Hi", "Bob", "a@b.org"} << "";
     QTest::newRow("no @") << ReferralValues{"Ann", "ab.org", "Hi", "Bob", "c@d.org"} << proper;
-    QTest::newRow("friend's without .")
-        << ReferralValues{"Ann", "a@b.org", "Hi", "Bob", "c@dorg"} << proper;
-    QTest::newRow("addresses before names")
-        << ReferralValues{"", "a@b.org", "", "", "c@dorg"} << proper;
+    QTest::newRow("friend's without .") << ReferralValues{"Ann", "a@b.org", "Hi", "Bob", "c@dorg"} << proper;
+    QTest::newRow("addresses before names") << ReferralValues{"", "a@b.org", "", "", "c@dorg"} << proper;
+    // clang-format on
 }
 
 void modTellAFriendTest::firstProblem() {

@@ -5,9 +5,7 @@
 #include "support/FakePlatform.h"
 #include "ui/frmKarmicDebtNo.h"
 #include "ui/frmMain.h"
-#include "web/frmNagScreen2.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -30,7 +28,6 @@ private slots:
     void millionCharacterNameIsPasted();
     void strangeNamesGiveAReadingAndSurviveBack_data();
     void strangeNamesGiveAReadingAndSurviveBack();
-    void hugeReferralOpensOneUrl();
 
 private:
     QLineEdit* nameBox(const char* name) {
@@ -105,23 +102,6 @@ void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack() {
     back();
     QCOMPARE(nameBox("txtFirstName")->text(), typed);
     QCOMPARE(nameBox("txtLastName")->text(), QStringLiteral("KAY"));
-}
-
-void HostileInputTest::hugeReferralOpensOneUrl() {
-    lifecycle->Main()->findChild<QAction*>("mnuExit")->trigger();
-    web::frmNagScreen2* farewell = lifecycle->Farewell();
-    const auto set = [&](const char* name, const QString& text) {
-        farewell->findChild<QLineEdit*>(QLatin1String(name))->setText(text);
-    };
-    set("txtName", "Ann");
-    set("txtEmail", "ann@example.org");
-    set("txtFriendName", "Bob");
-    set("txtFriendEmail", "bob@example.org");
-    const QString message(100'000, QLatin1Char('m'));
-    farewell->findChild<QPlainTextEdit*>("txtMessage")->setPlainText(message);
-    farewell->findChild<QPushButton*>("cmdSubmit")->click();
-    QCOMPARE(fake->openedUrls.size(), 1);
-    QVERIFY(fake->openedUrls[0].contains("&taf3=" + message + "&taf4=Bob"));
 }
 
 QTEST_MAIN(HostileInputTest)

@@ -190,17 +190,13 @@ void frmNagScreen2Test::submitChecks_data() {
     QTest::addColumn<QString>("friendName");
     QTest::addColumn<QString>("friendEmail");
     QTest::addColumn<QString>("message"); // the one message, or empty when a URL opens
+    // Which problem comes first is modTellAFriend's; the screen adds its placeholders and
+    // the trimming of every box.
 
     const QString proper = "Please Enter Proper Email Address";
     QTest::newRow("all placeholders") << "Your Name" << "Your Email Address" << "Friend's Name" << "Friend's Email Address" << proper;
-    QTest::newRow("identical without @") << "Ann" << "abc" << "Bob" << "abc" << "Please Enter Distinct Email Addresses";
     QTest::newRow("identical after trimming") << "Ann" << " a@b.org" << "Bob" << "a@b.org  " << "Please Enter Distinct Email Addresses";
-    QTest::newRow("no @") << "Ann" << "ann.example.org" << "Bob" << "bob@example.org" << proper;
-    QTest::newRow("no dot") << "Ann" << "ann@example.org" << "Bob" << "bob@example" << proper;
-    QTest::newRow("name left as placeholder") << "Your Name" << "ann@example.org" << "Bob" << "bob@example.org" << "Please Enter Your Name";
     QTest::newRow("name of spaces") << "   " << "ann@example.org" << "Bob" << "bob@example.org" << "Please Enter Your Name";
-    QTest::newRow("friend's name left") << "Ann" << "ann@example.org" << "Friend's Name" << "bob@example.org" << "Please Enter Your Friend's Name";
-    QTest::newRow("case-different addresses are distinct") << "Ann" << "Ann@Example.org" << "Bob" << "ann@example.org" << "";
     QTest::newRow("valid") << "Ann" << "ann@example.org" << "Bob" << "bob@example.org" << "";
     // clang-format on
 }

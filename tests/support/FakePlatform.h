@@ -17,7 +17,28 @@ struct ShownMessage {
     platform::MessageIcon icon;
     platform::MessageButtons buttons;
     QString caption;
+    bool operator==(const ShownMessage&) const = default;
 };
+
+// What QCOMPARE prints of the messages shown.
+inline char* toString(const std::vector<ShownMessage>& messages) {
+    QStringList shown;
+    for (const ShownMessage& m : messages)
+        shown << QStringLiteral("\"%1\" (icon %2, buttons %3, \"%4\")")
+                     .arg(m.text)
+                     .arg(int(m.icon))
+                     .arg(int(m.buttons))
+                     .arg(m.caption);
+    return qstrdup(qPrintable("[" + shown.join(", ") + "]"));
+}
+
+// The one message a step should show, under the program's title:
+// QCOMPARE(fake->messages, OneMessage("...", MessageIcon::Stop)).
+inline std::vector<ShownMessage>
+OneMessage(const QString& text, platform::MessageIcon icon,
+           platform::MessageButtons buttons = platform::MessageButtons::Ok) {
+    return {{text, icon, buttons, QStringLiteral("Nuvra Karmic Debt Number")}};
+}
 
 class FakePlatform : public platform::Platform {
 public:

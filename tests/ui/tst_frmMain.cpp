@@ -172,11 +172,7 @@ void frmMainTest::validation() {
         return;
     }
     QCOMPARE(next.count(), 0);
-    QCOMPARE(fake->messages.size(), 1u);
-    QCOMPARE(fake->messages[0].text, message);
-    QCOMPARE(fake->messages[0].icon, MessageIcon::Information);
-    QCOMPARE(fake->messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(fake->messages[0].caption, QStringLiteral("Nuvra Karmic Debt Number"));
+    QCOMPARE(fake->messages, testing::OneMessage(message, MessageIcon::Information));
     const QString expectedFocus = focus.isEmpty() ? QStringLiteral("cmdNext") : focus;
     QCOMPARE(QApplication::focusWidget()->objectName(), expectedFocus);
     QCOMPARE(child<QLineEdit>("txtFirstName")->text(), first);

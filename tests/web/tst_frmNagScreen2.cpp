@@ -218,10 +218,7 @@ void frmNagScreen2Test::submitChecks() {
         QCOMPARE(fake->openedUrls.size(), 1);
         return;
     }
-    QCOMPARE(fake->messages.size(), 1u);
-    QCOMPARE(fake->messages[0].text, message);
-    QCOMPARE(fake->messages[0].icon, platform::MessageIcon::Stop);
-    QCOMPARE(fake->messages[0].caption, QStringLiteral("Nuvra Karmic Debt Number"));
+    QCOMPARE(fake->messages, testing::OneMessage(message, platform::MessageIcon::Stop));
     QVERIFY(fake->openedUrls.isEmpty());
     QCOMPARE(box("txtName")->text(), name); // the boxes stay as they were
 }

@@ -114,9 +114,8 @@ void modTellAFriendTest::submitRefusesOrOpens() {
     testing::FakePlatform fake;
     web::modTellAFriend referral(fake);
     referral.SubmitReferral({"Ann", "a@b.org", "Hi", "", "c@d.org"});
-    QCOMPARE(fake.messages.size(), 1u);
-    QCOMPARE(fake.messages[0].text, QStringLiteral("Please Enter Your Friend's Name"));
-    QCOMPARE(fake.messages[0].icon, platform::MessageIcon::Stop);
+    QCOMPARE(fake.messages,
+             testing::OneMessage("Please Enter Your Friend's Name", platform::MessageIcon::Stop));
     QVERIFY(fake.openedUrls.isEmpty());
     QCOMPARE(referral.Values().ReferFriendName, QString()); // kept until the next press
 

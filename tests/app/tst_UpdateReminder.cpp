@@ -1,4 +1,4 @@
-// The update reminder and the scrambled settings it keeps, with a fake store and clock.
+// The update reminder, with a fake store and clock.
 
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
@@ -33,10 +33,6 @@ class UpdateReminderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void scramblingRoundTrips_data();
-    void scramblingRoundTrips();
-    void scramblingDropsWhatItCannotShift();
-    void scrambledKeysStayOutOfGroupSeparators();
     void firstRunAsksNothing();
     void period_data();
     void period();
@@ -51,39 +47,6 @@ private slots:
     void everyLocaleReadsItsDateBack_data();
     void everyLocaleReadsItsDateBack();
 };
-
-void UpdateReminderTest::scramblingRoundTrips_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << "";
-    QTest::newRow("key") << "Duration";
-    QTest::newRow("date") << "12/8/2026";
-    QTest::newRow("dotted date") << "08.12.2026";
-    QTest::newRow("low codes") << QString("\x01\t\r\n 0");
-    QTest::newRow("highest kept") << QString(QChar(155));
-}
-
-void UpdateReminderTest::scramblingRoundTrips() {
-    QFETCH(QString, text);
-    const QString scrambled = app::EncodeSetting(text);
-    QCOMPARE(scrambled.size(), text.size());
-    QCOMPARE(app::DecodeSetting(scrambled), text);
-    if (!text.isEmpty())
-        QVERIFY(scrambled != text);
-}
-
-void UpdateReminderTest::scramblingDropsWhatItCannotShift() {
-    QCOMPARE(app::EncodeSetting(QString("a") + QChar(0xFF) + QChar(0x263A) + "b"),
-             app::EncodeSetting("ab"));
-    QCOMPARE(app::DecodeSetting("ab" + app::EncodeSetting("c")), QStringLiteral("c"));
-}
-
-void UpdateReminderTest::scrambledKeysStayOutOfGroupSeparators() {
-    for (const QString key : {"Duration", "Install"}) {
-        const QString scrambled = app::EncodeSetting(key);
-        QVERIFY(!scrambled.contains('/') && !scrambled.contains('\\'));
-        QVERIFY(!scrambled.contains(key, Qt::CaseInsensitive));
-    }
-}
 
 void UpdateReminderTest::firstRunAsksNothing() {
     FakePlatform fake;

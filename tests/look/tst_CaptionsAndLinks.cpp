@@ -1,4 +1,4 @@
-// The helpers every screen's look relies on: caption texts and the link label's click.
+// The caption texts every screen shows, and the link label's click.
 
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
@@ -9,7 +9,7 @@
 using look::CaptionText;
 using look::LinkLabel;
 
-class ScreenLookTest : public QObject {
+class CaptionsAndLinksTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -19,7 +19,7 @@ private slots:
     void linkLabelClick();
 };
 
-void ScreenLookTest::captionText_data() {
+void CaptionsAndLinksTest::captionText_data() {
     // clang-format off
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
@@ -31,13 +31,13 @@ void ScreenLookTest::captionText_data() {
     // clang-format on
 }
 
-void ScreenLookTest::captionText() {
+void CaptionsAndLinksTest::captionText() {
     QFETCH(QString, caption);
     QFETCH(QString, shown);
     QCOMPARE(CaptionText(caption), shown);
 }
 
-void ScreenLookTest::linkLabelClick_data() {
+void CaptionsAndLinksTest::linkLabelClick_data() {
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QPoint>("release");
     QTest::addColumn<int>("button");
@@ -52,7 +52,7 @@ void ScreenLookTest::linkLabelClick_data() {
     QTest::newRow("double click opens once") << inside << inside << left << true << 1;
 }
 
-void ScreenLookTest::linkLabelClick() {
+void CaptionsAndLinksTest::linkLabelClick() {
     QFETCH(QPoint, press);
     QFETCH(QPoint, release);
     QFETCH(int, button);
@@ -71,5 +71,5 @@ void ScreenLookTest::linkLabelClick() {
     QCOMPARE(clicked.count(), clicks);
 }
 
-QTEST_MAIN(ScreenLookTest)
-#include "tst_ScreenLook.moc"
+QTEST_MAIN(CaptionsAndLinksTest)
+#include "tst_CaptionsAndLinks.moc"

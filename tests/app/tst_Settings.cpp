@@ -1,4 +1,5 @@
-// The scrambled settings in the platform's real per-user store.
+// The scrambled settings: the scrambling itself, and values in the platform's real
+// per-user store.
 
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
@@ -10,11 +11,15 @@
 #include <QStandardPaths>
 #include <QTest>
 
-class SettingsStoreTest : public QObject {
+class SettingsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
+    void scramblingRoundTrips_data();
+    void scramblingRoundTrips();
+    void scramblingDropsWhatItCannotShift();
+    void scrambledKeysStayOutOfGroupSeparators();
     void valuesRoundTripThroughTheStore();
     void storeShowsNothingInPlain();
     void reminderSurvivesAStoreThatIsADirectory();
@@ -23,17 +28,50 @@ private:
     QString storePath() const;
 };
 
-QString SettingsStoreTest::storePath() const {
+QString SettingsTest::storePath() const {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Calvora/" +
            QCoreApplication::applicationName() + ".conf";
 }
 
-void SettingsStoreTest::init() {
+void SettingsTest::init() {
     QFile::remove(storePath());
     QDir(storePath()).removeRecursively();
 }
 
-void SettingsStoreTest::valuesRoundTripThroughTheStore() {
+void SettingsTest::scramblingRoundTrips_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("key") << "Duration";
+    QTest::newRow("date") << "12/8/2026";
+    QTest::newRow("dotted date") << "08.12.2026";
+    QTest::newRow("low codes") << QString("\x01\t\r\n 0");
+    QTest::newRow("highest kept") << QString(QChar(155));
+}
+
+void SettingsTest::scramblingRoundTrips() {
+    QFETCH(QString, text);
+    const QString scrambled = app::EncodeSetting(text);
+    QCOMPARE(scrambled.size(), text.size());
+    QCOMPARE(app::DecodeSetting(scrambled), text);
+    if (!text.isEmpty())
+        QVERIFY(scrambled != text);
+}
+
+void SettingsTest::scramblingDropsWhatItCannotShift() {
+    QCOMPARE(app::EncodeSetting(QString("a") + QChar(0xFF) + QChar(0x263A) + "b"),
+             app::EncodeSetting("ab"));
+    QCOMPARE(app::DecodeSetting("ab" + app::EncodeSetting("c")), QStringLiteral("c"));
+}
+
+void SettingsTest::scrambledKeysStayOutOfGroupSeparators() {
+    for (const QString key : {"Duration", "Install"}) {
+        const QString scrambled = app::EncodeSetting(key);
+        QVERIFY(!scrambled.contains('/') && !scrambled.contains('\\'));
+        QVERIFY(!scrambled.contains(key, Qt::CaseInsensitive));
+    }
+}
+
+void SettingsTest::valuesRoundTripThroughTheStore() {
     platform::QtPlatform platform;
     QVERIFY(app::WriteSetting(platform, "Duration", "12/8/2026"));
     QVERIFY(app::WriteSetting(platform, "Install", "1"));
@@ -52,7 +90,7 @@ void SettingsStoreTest::valuesRoundTripThroughTheStore() {
     QVERIFY(store.childGroups().isEmpty());
 }
 
-void SettingsStoreTest::storeShowsNothingInPlain() {
+void SettingsTest::storeShowsNothingInPlain() {
     platform::QtPlatform platform;
     app::CheckUpdateReminder(platform); // a first run records both values
     QFile file(storePath());
@@ -65,7 +103,7 @@ void SettingsStoreTest::storeShowsNothingInPlain() {
     QCOMPARE(app::ReadSetting(platform, "Duration"), today);
 }
 
-void SettingsStoreTest::reminderSurvivesAStoreThatIsADirectory() {
+void SettingsTest::reminderSurvivesAStoreThatIsADirectory() {
     QVERIFY(QDir().mkpath(storePath()));
     platform::QtPlatform platform;
     QVERIFY(!app::WriteSetting(platform, "Install", "1"));
@@ -73,5 +111,5 @@ void SettingsStoreTest::reminderSurvivesAStoreThatIsADirectory() {
     QVERIFY(QFileInfo(storePath()).isDir());
 }
 
-QTEST_MAIN(SettingsStoreTest)
-#include "tst_SettingsStore.moc"
+QTEST_MAIN(SettingsTest)
+#include "tst_Settings.moc"

@@ -41,6 +41,16 @@ bool TextFits(const QFont& font, const QString& text, const QRect& box, int flag
     return bounds.width() <= box.width() && NeededHeight(metrics, font, bounds) <= box.height();
 }
 
+// The part of the control its parents leave on screen: a label placed partly past its
+// frame's edge (the forum banner's) loses whatever lies there.
+QRect VisiblePart(const QWidget* control) {
+    QRect visible = control->rect();
+    for (const QWidget* ancestor = control->parentWidget(); ancestor && !control->isWindow();
+         ancestor = ancestor->isWindow() ? nullptr : ancestor->parentWidget())
+        visible &= QRect(control->mapFrom(ancestor, QPoint(0, 0)), ancestor->size());
+    return visible;
+}
+
 // The box a control draws its caption in, and how it lays the caption out; nothing for a
 // control without a caption.
 struct CaptionBox {
@@ -54,7 +64,7 @@ std::optional<CaptionBox> CaptionOf(QWidget* control) {
         if (label->text().isEmpty())
             return std::nullopt;
         const int wrap = label->wordWrap() ? Qt::TextWordWrap : Qt::TextSingleLine;
-        QRect box = label->contentsRect();
+        QRect box = label->contentsRect() & VisiblePart(label);
         if (label->indent() > 0 && (label->alignment() & Qt::AlignLeft))
             box.setLeft(box.left() + label->indent());
         return CaptionBox{label->text(), box, int(label->alignment()) | wrap};

@@ -36,6 +36,17 @@ struct Caption {
     QRect drawn;
 };
 
+// What of the control is on screen: every parent up to the window clips it.
+QRect OnScreen(const QWidget* control) {
+    QRect shown = control->rect();
+    for (const QWidget* parent = control->parentWidget(); parent; parent = parent->parentWidget()) {
+        shown &= QRect(control->mapFrom(parent, QPoint(0, 0)), parent->size());
+        if (parent->isWindow())
+            break;
+    }
+    return shown;
+}
+
 std::optional<Caption> CaptionOf(QWidget* control) {
     const int mnemonic = Qt::TextShowMnemonic | Qt::TextSingleLine;
     if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -45,7 +56,9 @@ std::optional<Caption> CaptionOf(QWidget* control) {
         QRect drawn = label->contentsRect();
         if (label->indent() > 0 && (label->alignment() & Qt::AlignLeft))
             drawn.setLeft(drawn.left() + label->indent());
-        return Caption{label->text(), label->contentsRect(), int(label->alignment()) | wrap, drawn};
+        // The text is laid out in the whole label, but only its part on screen shows.
+        return Caption{label->text(), label->contentsRect() & OnScreen(label),
+                       int(label->alignment()) | wrap, drawn};
     }
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         if (button->text().isEmpty())

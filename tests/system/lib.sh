@@ -249,7 +249,9 @@ drawn_client_area() {
 # screen: the program must live on, at its size and place.
 survives_qt_maximize_button() {
     local name=$1 width height left top
-    main_drawn() { read -r width _ < <(drawn_client_area) && ((width > 300)); }
+    # Drawn whole: 6405 twips wide, whatever the font. A window still being drawn would
+    # put the button elsewhere, and the click could minimize it instead.
+    main_drawn() { read -r width _ < <(drawn_client_area) && ((width == 427)); }
     wait_until 30 main_drawn || fail "on Wayland no main screen was drawn: $(program_log "$name")"
     read -r width height left top < <(drawn_client_area)
     # Qt's title bar: 30 pixels high, a 3-pixel border, the maximize button 40 pixels in

@@ -256,7 +256,9 @@ protected:
 
 private:
     // A compositor answers at once; one that has not within the wait ignored the request.
-    static constexpr int CompositorWaitMs = 2000;
+    // The wait is generous: fixed again before a late answer, the window could not follow
+    // the maximize when it came.
+    static constexpr int CompositorWaitMs = 5000;
 
     bool IsEnlarged() const { return handle_->windowStates() & Enlarged; }
 

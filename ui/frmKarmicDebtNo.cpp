@@ -101,16 +101,19 @@ bool frmKarmicDebtNo::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         txtDisplay_ForgetSelection();
-        [[fallthrough]];
+        txtDisplay_ClipboardGuard();
+        break;
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
         txtDisplay_ClipboardGuard();
         // The box puts its selection into X11's primary selection as it handles the
         // release, after this filter; the mouse may then be outside, and no further event
         // would come here.
         QMetaObject::invokeMethod(this, &frmKarmicDebtNo::txtDisplay_ClipboardGuard,
                                   Qt::QueuedConnection);
+        break;
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        txtDisplay_ClipboardGuard();
         break;
     default:
         break;

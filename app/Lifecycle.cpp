@@ -18,7 +18,6 @@ namespace app {
 
 Lifecycle::Lifecycle(platform::Platform& platform) : platform_(platform) {}
 
-// The screens go before the platform they refer to.
 Lifecycle::~Lifecycle() = default;
 
 // The instance check comes before anything else; a second instance shows no screen and

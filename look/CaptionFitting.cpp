@@ -45,9 +45,12 @@ bool TextFits(const QFont& font, const QString& text, const QRect& box, int flag
 // frame's edge (the forum banner's) loses whatever lies there.
 QRect VisiblePart(const QWidget* control) {
     QRect visible = control->rect();
-    for (const QWidget* ancestor = control->parentWidget(); ancestor && !control->isWindow();
-         ancestor = ancestor->isWindow() ? nullptr : ancestor->parentWidget())
+    for (const QWidget* ancestor = control; !ancestor->isWindow();) {
+        ancestor = ancestor->parentWidget();
+        if (!ancestor)
+            break;
         visible &= QRect(control->mapFrom(ancestor, QPoint(0, 0)), ancestor->size());
+    }
     return visible;
 }
 

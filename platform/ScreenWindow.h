@@ -1,8 +1,9 @@
 #pragma once
 // How a screen stands on the desktop, on X11 and on Wayland alike: its fixed size, which
 // no maximize, full screen or resize of the window manager's changes for long; its place,
-// centred with its frame on the first showing and where it stood on every later one; and,
-// for the screens that ask, above the windows that come over it.
+// centred with its frame on the first showing and where it stood on every later one; for
+// the screens that ask, above the windows that come over it; and its close box, which only
+// asks.
 //
 // X11 window managers and Wayland compositors each honour a different part of what a
 // program asks; what one does not honour is undone here once it has happened.

@@ -53,8 +53,7 @@ x11_road() {
     farewell=$(wait_for_screen frmNagScreen2) || fail "File > Exit showed no farewell screen"
     [[ -n $on_sway ]] || farewell_stays_above "$farewell"
     press_keys "$farewell" alt+x
-    wait_until_ended road
-    [[ $(program_status road) == 0 ]] || fail "the program ended with $(program_status road)"
+    expect_clean_end road
 }
 
 farewell_stays_above() {

@@ -133,6 +133,14 @@ wait_until_ended() {
         fail "$name did not end within $seconds s"
 }
 
+# Waits for the program to end and expects it to end well; what it said shows otherwise
+# (a sanitizer's report, say).
+expect_clean_end() {
+    wait_until_ended "$1"
+    [[ $(program_status "$1") == 0 ]] ||
+        fail "$1 ended with $(program_status "$1"): $(program_log "$1" | tail -n 40)"
+}
+
 # The ids of the program's visible windows for one screen (frmMain, frmKarmicDebtNo,
 # frmNagScreen2), by window role.
 screen_windows() {

@@ -13,8 +13,7 @@ start_program second
 message=$(wait_for_message) || fail "the second instance showed no message"
 [[ $(count_screens frmMain) -eq 1 ]] || fail "the second instance showed a screen"
 press_keys "$message" Return
-wait_until_ended second
-[[ $(program_status second) == 0 ]] || fail "second instance ended with $(program_status second)"
+expect_clean_end second
 kill -0 "$(program_pid first)" 2>/dev/null || fail "the first instance did not survive"
 [[ -z $(program_status first) ]] || fail "the first instance ended"
 
@@ -45,7 +44,7 @@ ln -s "$PROGRAM" "$work_dir/AnotherName"
 PROGRAM="$work_dir/AnotherName" start_program linked
 message=$(wait_for_message) || fail "a link to the running program was not refused"
 press_keys "$message" Return
-wait_until_ended linked
+expect_clean_end linked
 [[ ! -e "$store/AnotherName.conf" ]] || fail "a link to the program kept settings of its own"
 cp "$PROGRAM" "$work_dir/NuvraCopy"
 PROGRAM="$work_dir/NuvraCopy" start_program copy

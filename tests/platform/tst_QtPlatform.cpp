@@ -1,17 +1,14 @@
 // The real message box: what the user sees, and which answer comes back.
 
 #include "platform/QtPlatform.h"
+#include "support/ProcessState.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
-
-#include <cstdio>
-#include <unistd.h>
 
 using namespace platform;
 
@@ -118,23 +115,9 @@ void QtPlatformTest::openingAPageLogsNothing() {
         script.close();
         QVERIFY(script.setPermissions(script.permissions() | QFile::ExeOwner));
     }
-    const QByteArray savedPath = qgetenv("PATH");
-    const QByteArray savedBrowser = qgetenv("BROWSER");
-    qputenv("PATH", QFile::encodeName(bin.path()));
-    qputenv("BROWSER", browser.toUtf8());
-
-    static QStringList messages;
-    messages.clear();
-    const auto previousHandler = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
-    QTemporaryFile output;
-    QVERIFY(output.open());
-    fflush(stdout);
-    fflush(stderr);
-    const int savedOut = dup(STDOUT_FILENO);
-    const int savedErr = dup(STDERR_FILENO);
-    dup2(output.handle(), STDOUT_FILENO);
-    dup2(output.handle(), STDERR_FILENO);
+    const testing::ScopedEnv path("PATH", QFile::encodeName(bin.path()));
+    const testing::ScopedEnv browserEnv("BROWSER", browser.toUtf8());
+    testing::CapturedOutput output;
 
     const QString secret = "secret" + QString(urlLength, QLatin1Char('x'));
     QtPlatform platform;
@@ -144,22 +127,8 @@ void QtPlatformTest::openingAPageLogsNothing() {
     const bool openerRan =
         expectOpener ? QTest::qWaitFor([&] { return QFile::exists(ran); }) : QFile::exists(ran);
 
-    fflush(stdout);
-    fflush(stderr);
-    dup2(savedOut, STDOUT_FILENO);
-    dup2(savedErr, STDERR_FILENO);
-    ::close(savedOut);
-    ::close(savedErr);
-    qInstallMessageHandler(previousHandler);
-    qputenv("PATH", savedPath);
-    if (savedBrowser.isNull())
-        qunsetenv("BROWSER");
-    else
-        qputenv("BROWSER", savedBrowser);
-
+    QVERIFY2(!output.Text().contains("secret"), "the URL reached the program's output or log");
     QCOMPARE(openerRan, expectOpener);
-    QVERIFY2(!output.readAll().contains("secret"), "the URL reached the program's output");
-    QVERIFY2(!messages.join('\n').contains("secret"), "the URL reached the program's log");
 }
 
 QTEST_MAIN(QtPlatformTest)

@@ -2,7 +2,8 @@
 // reading, and what the user typed is still there after Back.
 
 #include "app/Lifecycle.h"
-#include "support/FakePlatform.h"
+#include "support/OnFakePlatform.h"
+#include "support/ScreenTesting.h"
 #include "ui/frmKarmicDebtNo.h"
 #include "ui/frmMain.h"
 
@@ -18,42 +19,27 @@
 
 using testing::FakePlatform;
 
-class HostileInputTest : public QObject {
+class HostileInputTest : public testing::OnFakePlatform<app::Lifecycle> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void millionCharacterNameIsPasted();
     void strangeNamesGiveAReadingAndSurviveBack_data();
     void strangeNamesGiveAReadingAndSurviveBack();
 
 private:
+    void Prepare() override { lifecycle->Startup(); }
     QLineEdit* nameBox(const char* name) {
-        return lifecycle->Main()->findChild<QLineEdit*>(QLatin1String(name));
+        return testing::Child<QLineEdit>(lifecycle->Main(), name);
     }
     QString reading() {
-        return lifecycle->Result()->findChild<QPlainTextEdit*>("txtDisplay")->toPlainText();
+        return testing::Child<QPlainTextEdit>(lifecycle->Result(), "txtDisplay")->toPlainText();
     }
     void next() { lifecycle->Main()->cmdNext_Click(); }
-    void back() { lifecycle->Result()->findChild<QPushButton*>("cmdback")->click(); }
+    void back() { testing::Child<QPushButton>(lifecycle->Result(), "cmdback")->click(); }
 
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<app::Lifecycle> lifecycle;
+    std::unique_ptr<app::Lifecycle>& lifecycle = subject;
 };
-
-void HostileInputTest::init() {
-    fake = std::make_unique<FakePlatform>();
-    lifecycle = std::make_unique<app::Lifecycle>(*fake);
-    lifecycle->Startup();
-}
-
-void HostileInputTest::cleanup() {
-    lifecycle.reset();
-    fake.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void HostileInputTest::millionCharacterNameIsPasted() {
     const QString huge(1'000'000, QLatin1Char('Z'));
@@ -94,8 +80,7 @@ void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack_data() {
 void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack() {
     QFETCH(QString, first);
     QFETCH(QString, header);
-    nameBox("txtFirstName")->setText(first);
-    nameBox("txtLastName")->setText("KAY");
+    testing::EnterNames(lifecycle->Main(), first, "KAY");
     const QString typed = nameBox("txtFirstName")->text();
     next();
     QVERIFY(reading().startsWith("Karmic Debt Number: " + header + "\n"));

@@ -1,7 +1,7 @@
 // The result screen: the reading box, its clipboard guard, and its links.
 
 #include "engine/KarmicDebt.h"
-#include "support/FakePlatform.h"
+#include "support/OnFakePlatform.h"
 #include "support/ScreenTesting.h"
 #include "ui/frmKarmicDebtNo.h"
 #include "web/OpenPage.h"
@@ -19,13 +19,10 @@
 using testing::FakePlatform;
 using ui::frmKarmicDebtNo;
 
-class frmKarmicDebtNoTest : public QObject {
+class frmKarmicDebtNoTest : public testing::OnFakePlatform<frmKarmicDebtNo> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void readingShowsFromTheTop();
     void readingBoxRefusesTyping();
     void clipboardGuard_data();
@@ -37,27 +34,17 @@ private slots:
     void backAndCloseAreReported();
 
 private:
-    QPlainTextEdit* display() { return screen->findChild<QPlainTextEdit*>("txtDisplay"); }
-
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmKarmicDebtNo> screen;
+    void Prepare() override { QVERIFY(testing::ShowActive(subject.get())); }
+    template <typename T> T* child(const char* name) {
+        return testing::Child<T>(subject.get(), name);
+    }
+    QPlainTextEdit* display() { return child<QPlainTextEdit>("txtDisplay"); }
 };
-
-void frmKarmicDebtNoTest::init() {
-    fake = std::make_unique<FakePlatform>();
-    screen = std::make_unique<frmKarmicDebtNo>(*fake);
-    QVERIFY(testing::ShowActive(screen.get()));
-}
-
-void frmKarmicDebtNoTest::cleanup() {
-    screen.reset();
-    fake.reset();
-}
 
 void frmKarmicDebtNoTest::readingShowsFromTheTop() {
     QVERIFY(display()->toPlainText().isEmpty());
     const QString reading = QString::fromStdU16String(engine::ComposeReading(13));
-    screen->ShowReading(reading);
+    subject->ShowReading(reading);
 
     QCOMPARE(display()->toPlainText(), QString(reading).replace("\r\n", "\n"));
     QCOMPARE(display()->textCursor().position(), 0);
@@ -68,7 +55,7 @@ void frmKarmicDebtNoTest::readingShowsFromTheTop() {
 }
 
 void frmKarmicDebtNoTest::readingBoxRefusesTyping() {
-    screen->ShowReading(QString::fromStdU16String(engine::ComposeReading(0)));
+    subject->ShowReading(QString::fromStdU16String(engine::ComposeReading(0)));
     const QString before = display()->toPlainText();
     display()->setFocus();
     QTest::keyClicks(display(), "typed");
@@ -123,14 +110,14 @@ void frmKarmicDebtNoTest::clipboardGuard() {
 
 void frmKarmicDebtNoTest::showingTheReadingEmptiesOurClipboard() {
     fake->ownsClipboard = true;
-    screen->ShowReading(QString::fromStdU16String(engine::ComposeReading(16)));
+    subject->ShowReading(QString::fromStdU16String(engine::ComposeReading(16)));
     QCOMPARE(fake->clipboardEmptied, 1);
     QVERIFY(!fake->ownsClipboard);
 }
 
 // Pressed inside, a selection would be dragged out whole to another program.
 void frmKarmicDebtNoTest::aPressInsideTheSelectionStartsANewOne() {
-    screen->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
+    subject->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
     display()->selectAll();
     QTest::mousePress(display()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
     QVERIFY(!display()->textCursor().hasSelection());
@@ -138,8 +125,8 @@ void frmKarmicDebtNoTest::aPressInsideTheSelectionStartsANewOne() {
 }
 
 void frmKarmicDebtNoTest::fullBrandAlwaysInFront() {
-    auto* frame = screen->findChild<QGroupBox*>("fraFullBrand");
-    auto* cobrand = screen->findChild<QWidget*>("lblCobrand");
+    auto* frame = child<QGroupBox>("fraFullBrand");
+    auto* cobrand = child<QWidget>("lblCobrand");
     QCOMPARE(frame->childAt(cobrand->geometry().center())->objectName(),
              QStringLiteral("lblFullBrand"));
 }
@@ -147,7 +134,7 @@ void frmKarmicDebtNoTest::fullBrandAlwaysInFront() {
 // The banners are the main screen's, tested there; here only that both are in place.
 void frmKarmicDebtNoTest::bannersOpenTheirPages() {
     for (const char* label : {"Label61", "lblFullBrand"}) {
-        auto* link = screen->findChild<QWidget*>(label);
+        auto* link = child<QWidget>(label);
         link->raise();
         QTest::mouseClick(link, Qt::LeftButton);
     }
@@ -156,13 +143,13 @@ void frmKarmicDebtNoTest::bannersOpenTheirPages() {
 }
 
 void frmKarmicDebtNoTest::backAndCloseAreReported() {
-    QSignalSpy back(screen.get(), &frmKarmicDebtNo::backRequested);
-    QSignalSpy close(screen.get(), &frmKarmicDebtNo::closeRequested);
-    QTest::mouseClick(screen->findChild<QPushButton*>("cmdback"), Qt::LeftButton);
+    QSignalSpy back(subject.get(), &frmKarmicDebtNo::backRequested);
+    QSignalSpy close(subject.get(), &frmKarmicDebtNo::closeRequested);
+    QTest::mouseClick(child<QPushButton>("cmdback"), Qt::LeftButton);
     QCOMPARE(back.count(), 1);
-    screen->close();
+    subject->close();
     QCOMPARE(close.count(), 1);
-    QVERIFY(screen->isVisible()); // the lifecycle, not the window, decides when it goes
+    QVERIFY(subject->isVisible()); // the lifecycle, not the window, decides when it goes
 }
 
 QTEST_MAIN(frmKarmicDebtNoTest)

@@ -1,7 +1,7 @@
 // The main input screen driven through its real controls, with a recording platform.
 
 #include "platform/Product.h"
-#include "support/FakePlatform.h"
+#include "support/OnFakePlatform.h"
 #include "support/ScreenTesting.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
@@ -34,13 +34,26 @@ using platform::MessageIcon;
 using testing::FakePlatform;
 using ui::frmMain;
 
-class frmMainTest : public QObject {
+struct Entries {
+    QString first, last;
+    int day, month;         // 0: no entry shown
+    QString year;           // empty: no entry shown
+    QString message, focus; // empty message: the input passes; empty focus: it stays on Next
+};
+Q_DECLARE_METATYPE(Entries)
+
+struct Typing {
+    QString typed;
+    int modifiers;
+    bool inputMethod; // committed by an input method, not typed as keys
+    QString expected;
+};
+Q_DECLARE_METATYPE(Typing)
+
+class frmMainTest : public testing::OnFakePlatform<frmMain> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void loadFillsTheLists();
     void validation_data();
     void validation();
@@ -61,32 +74,18 @@ private slots:
     void aboutScreenIsModalAndFreshEveryTime();
 
 private:
-    template <typename T> T* child(const char* name) {
-        return testing::Child<T>(screen.get(), name);
+    void Prepare() override {
+        subject->Form_Load();
+        QVERIFY(testing::ShowActive(subject.get()));
     }
-    void typeNames(const QString& first, const QString& last);
+    template <typename T> T* child(const char* name) {
+        return testing::Child<T>(subject.get(), name);
+    }
+    void typeNames(const QString& first, const QString& last) {
+        testing::EnterNames(subject.get(), first, last);
+    }
     QWidget* brandInFront();
-
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmMain> screen;
 };
-
-void frmMainTest::init() {
-    fake = std::make_unique<FakePlatform>();
-    screen = std::make_unique<frmMain>(*fake);
-    screen->Form_Load();
-    QVERIFY(testing::ShowActive(screen.get()));
-}
-
-void frmMainTest::cleanup() {
-    screen.reset();
-    fake.reset();
-}
-
-void frmMainTest::typeNames(const QString& first, const QString& last) {
-    child<QLineEdit>("txtFirstName")->setText(first);
-    child<QLineEdit>("txtLastName")->setText(last);
-}
 
 QWidget* frmMainTest::brandInFront() {
     auto* frame = child<QGroupBox>("fraFullBrand");
@@ -107,55 +106,43 @@ void frmMainTest::loadFillsTheLists() {
     QCOMPARE(days->currentText(), QStringLiteral("1"));
     QCOMPARE(months->currentText(), QStringLiteral("January"));
     QCOMPARE(years->currentText(), QStringLiteral("1900"));
-    QCOMPARE(screen->windowTitle(), QStringLiteral("Nuvra Karmic Debt Number v1.90"));
+    QCOMPARE(subject->windowTitle(), QStringLiteral("Nuvra Karmic Debt Number v1.90"));
 }
 
 void frmMainTest::validation_data() {
     // clang-format off
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<int>("day");         // 0 means no entry shown
-    QTest::addColumn<int>("month");       // 0 means no entry shown
-    QTest::addColumn<QString>("year");    // empty means no entry shown
-    QTest::addColumn<QString>("message"); // empty: the input passes
-    QTest::addColumn<QString>("focus");
+    QTest::addColumn<Entries>("entries");
 
     const QString firstMsg = "Please Enter Your First Name";
     const QString lastMsg = "Please Enter Your Last Name";
     const QString febMsg = "Please Enter Correct Date Or Month!";
     const QString day31Msg = "Please Enter Correct Date Or Month !";
 
-    QTest::newRow("all empty") << "" << "" << 1 << 1 << "1900" << firstMsg << "txtFirstName";
-    QTest::newRow("no last name") << "ED" << "" << 1 << 1 << "1900" << lastMsg << "txtLastName";
-    QTest::newRow("first name of spaces passes") << "  " << "KAY" << 1 << 1 << "1900" << "" << "";
-    QTest::newRow("no day") << "ED" << "KAY" << 0 << 0 << "" << "Please Specify Your Birth Date" << "cboDate";
-    QTest::newRow("no month") << "ED" << "KAY" << 3 << 0 << "" << "Please Specify Your Birth Month" << "cboMonth";
-    QTest::newRow("no year") << "ED" << "KAY" << 3 << 2 << "" << "Please Specify Your Birth Year" << "cboYear";
-    QTest::newRow("name checked before date") << "" << "KAY" << 31 << 4 << "1901" << firstMsg << "txtFirstName";
-    QTest::newRow("29 Feb 1900 (no leap year)") << "ED" << "KAY" << 29 << 2 << "1900" << febMsg << "";
-    QTest::newRow("29 Feb 2000") << "ED" << "KAY" << 29 << 2 << "2000" << "" << "";
-    QTest::newRow("29 Feb 2024") << "ED" << "KAY" << 29 << 2 << "2024" << "" << "";
-    QTest::newRow("29 Feb 1901") << "ED" << "KAY" << 29 << 2 << "1901" << febMsg << "";
-    QTest::newRow("29 Feb 2100 is past the list") << "ED" << "KAY" << 28 << 2 << "2050" << "" << "";
-    QTest::newRow("30 Feb 2000") << "ED" << "KAY" << 30 << 2 << "2000" << febMsg << "";
-    QTest::newRow("31 Feb 2024") << "ED" << "KAY" << 31 << 2 << "2024" << febMsg << "";
+    QTest::newRow("all empty") << Entries{"", "", 1, 1, "1900", firstMsg, "txtFirstName"};
+    QTest::newRow("no last name") << Entries{"ED", "", 1, 1, "1900", lastMsg, "txtLastName"};
+    QTest::newRow("first name of spaces passes") << Entries{"  ", "KAY", 1, 1, "1900", "", ""};
+    QTest::newRow("no day") << Entries{"ED", "KAY", 0, 0, "", "Please Specify Your Birth Date", "cboDate"};
+    QTest::newRow("no month") << Entries{"ED", "KAY", 3, 0, "", "Please Specify Your Birth Month", "cboMonth"};
+    QTest::newRow("no year") << Entries{"ED", "KAY", 3, 2, "", "Please Specify Your Birth Year", "cboYear"};
+    QTest::newRow("name checked before date") << Entries{"", "KAY", 31, 4, "1901", firstMsg, "txtFirstName"};
+    QTest::newRow("29 Feb 1900 (no leap year)") << Entries{"ED", "KAY", 29, 2, "1900", febMsg, ""};
+    QTest::newRow("29 Feb 2000") << Entries{"ED", "KAY", 29, 2, "2000", "", ""};
+    QTest::newRow("29 Feb 2024") << Entries{"ED", "KAY", 29, 2, "2024", "", ""};
+    QTest::newRow("29 Feb 1901") << Entries{"ED", "KAY", 29, 2, "1901", febMsg, ""};
+    QTest::newRow("29 Feb 2100 is past the list") << Entries{"ED", "KAY", 28, 2, "2050", "", ""};
+    QTest::newRow("30 Feb 2000") << Entries{"ED", "KAY", 30, 2, "2000", febMsg, ""};
+    QTest::newRow("31 Feb 2024") << Entries{"ED", "KAY", 31, 2, "2024", febMsg, ""};
     for (int month : {4, 6, 9, 11})
-        QTest::addRow("31 of month %d", month) << "ED" << "KAY" << 31 << month << "1990" << day31Msg << "";
+        QTest::addRow("31 of month %d", month) << Entries{"ED", "KAY", 31, month, "1990", day31Msg, ""};
     for (int month : {1, 3, 5, 7, 8, 10, 12})
-        QTest::addRow("31 of month %d passes", month) << "ED" << "KAY" << 31 << month << "1990" << "" << "";
-    QTest::newRow("30 April") << "ED" << "KAY" << 30 << 4 << "1990" << "" << "";
+        QTest::addRow("31 of month %d passes", month) << Entries{"ED", "KAY", 31, month, "1990", "", ""};
+    QTest::newRow("30 April") << Entries{"ED", "KAY", 30, 4, "1990", "", ""};
     // clang-format on
 }
 
 void frmMainTest::validation() {
-    QFETCH(QString, first);
-    QFETCH(QString, last);
-    QFETCH(int, day);
-    QFETCH(int, month);
-    QFETCH(QString, year);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-
+    QFETCH(Entries, entries);
+    const auto& [first, last, day, month, year, message, focus] = entries;
     typeNames(first, last);
     child<QComboBox>("cboDate")->setCurrentIndex(day - 1);
     child<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
@@ -163,7 +150,7 @@ void frmMainTest::validation() {
     years->setCurrentIndex(years->findText(year));
     child<QPushButton>("cmdNext")->setFocus();
 
-    QSignalSpy next(screen.get(), &frmMain::nextRequested);
+    QSignalSpy next(subject.get(), &frmMain::nextRequested);
     QTest::mouseClick(child<QPushButton>("cmdNext"), Qt::LeftButton);
 
     if (message.isEmpty()) {
@@ -183,35 +170,30 @@ void frmMainTest::dateFailureLeavesFocusWhereItWas() {
     child<QComboBox>("cboDate")->setCurrentIndex(30);
     child<QComboBox>("cboMonth")->setCurrentIndex(10);
     child<QLineEdit>("txtMiddleName")->setFocus();
-    screen->mnuNext_Click();
+    subject->mnuNext_Click();
     QCOMPARE(fake->messages.size(), 1u);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtMiddleName"));
 }
 
 void frmMainTest::keyFilterUpperCasesTypedLetters_data() {
     // clang-format off
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<bool>("inputMethod"); // committed by an input method, not typed as keys
-    QTest::addColumn<QString>("expected");
+    QTest::addColumn<Typing>("typing");
 
     const int none = Qt::NoModifier;
-    QTest::newRow("lower-case name") << "john smith" << none << false << "JOHN SMITH";
-    QTest::newRow("every letter a to z") << "abcdefghijklmnopqrstuvwxyz" << none << false << "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    QTest::newRow("signs and digits pass") << "o'neil-3" << none << false << "O'NEIL-3";
-    QTest::newRow("capitals stay") << "McRae" << none << false << "MCRAE";
-    QTest::newRow("accented letters pass") << QString::fromUtf8("éloïse") << none << false << QString::fromUtf8("éLOïSE");
-    QTest::newRow("Alt with a letter types nothing") << "bg" << int(Qt::AltModifier) << false << "";
-    QTest::newRow("Ctrl with a letter types nothing") << "b" << int(Qt::ControlModifier) << false << "";
-    QTest::newRow("input method commits") << QString::fromUtf8("zoë a") << none << true << QString::fromUtf8("ZOë A");
+    QTest::newRow("lower-case name") << Typing{"john smith", none, false, "JOHN SMITH"};
+    QTest::newRow("every letter a to z") << Typing{"abcdefghijklmnopqrstuvwxyz", none, false, "ABCDEFGHIJKLMNOPQRSTUVWXYZ"};
+    QTest::newRow("signs and digits pass") << Typing{"o'neil-3", none, false, "O'NEIL-3"};
+    QTest::newRow("capitals stay") << Typing{"McRae", none, false, "MCRAE"};
+    QTest::newRow("accented letters pass") << Typing{QString::fromUtf8("éloïse"), none, false, QString::fromUtf8("éLOïSE")};
+    QTest::newRow("Alt with a letter types nothing") << Typing{"bg", int(Qt::AltModifier), false, ""};
+    QTest::newRow("Ctrl with a letter types nothing") << Typing{"b", int(Qt::ControlModifier), false, ""};
+    QTest::newRow("input method commits") << Typing{QString::fromUtf8("zoë a"), none, true, QString::fromUtf8("ZOë A")};
     // clang-format on
 }
 
 void frmMainTest::keyFilterUpperCasesTypedLetters() {
-    QFETCH(QString, typed);
-    QFETCH(int, modifiers);
-    QFETCH(bool, inputMethod);
-    QFETCH(QString, expected);
+    QFETCH(Typing, typing);
+    const auto& [typed, modifiers, inputMethod, expected] = typing;
     for (const char* name : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
         auto* box = child<QLineEdit>(name);
         box->setFocus();
@@ -245,7 +227,7 @@ void frmMainTest::pastedTextKeepsItsCase() {
 
 void frmMainTest::enterInANameBoxDoesNotStartNext() {
     typeNames("ED", "KAY");
-    QSignalSpy next(screen.get(), &frmMain::nextRequested);
+    QSignalSpy next(subject.get(), &frmMain::nextRequested);
     auto* box = child<QLineEdit>("txtLastName");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_Return);
@@ -274,7 +256,7 @@ void frmMainTest::tabOrder() {
 }
 
 void frmMainTest::nextFromMenuIsTheSameCommand() {
-    QSignalSpy next(screen.get(), &frmMain::nextRequested);
+    QSignalSpy next(subject.get(), &frmMain::nextRequested);
     child<QAction>("mnuNext")->trigger();
     QCOMPARE(fake->messages.size(), 1u);
     QCOMPARE(fake->messages[0].text, QStringLiteral("Please Enter Your First Name"));
@@ -309,7 +291,7 @@ void frmMainTest::coBrandFront() {
     // Start from the other label, so "unchanged" is told apart from "full brand chosen".
     child<QWidget>("lblCobrand")->raise();
     fake->randoms = {r};
-    screen->CoBrand_Randomize();
+    subject->CoBrand_Randomize();
     QCOMPARE(brandInFront()->objectName(), front);
 }
 
@@ -347,7 +329,7 @@ void frmMainTest::linksOpenTheirPageOncePerClick() {
     const QString url = web::SiteRoot() + "/nuvra-karmic-debt-number/ssd.php?page=" + key;
 
     for (int click = 1; click <= 2; ++click) {
-        if (auto* action = screen->findChild<QAction*>(control)) {
+        if (auto* action = subject->findChild<QAction*>(control)) {
             action->trigger();
         } else {
             auto* label = child<QLabel>(qPrintable(control));
@@ -376,7 +358,7 @@ void frmMainTest::aboutScreenIsModalAndFreshEveryTime() {
             QVERIFY(about);
             QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
             seen << about;
-            QTest::mouseClick(about->findChild<QLabel*>("lblCoBrand"), Qt::LeftButton);
+            QTest::mouseClick(testing::Child<QLabel>(about, "lblCoBrand"), Qt::LeftButton);
             QVERIFY(about->isVisible());
             QTest::keyClick(about, key);
         });

@@ -1,6 +1,6 @@
 // The farewell screen: its load, placeholders, links and the refer-a-friend checks.
 
-#include "support/FakePlatform.h"
+#include "support/OnFakePlatform.h"
 #include "support/ScreenTesting.h"
 #include "web/OpenPage.h"
 #include "web/frmNagScreen2.h"
@@ -21,13 +21,10 @@
 using testing::FakePlatform;
 using web::frmNagScreen2;
 
-class frmNagScreen2Test : public QObject {
+class frmNagScreen2Test : public testing::OnFakePlatform<frmNagScreen2> {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void loadChoosesAnAppeal_data();
     void loadChoosesAnAppeal();
     void opensWithPlaceholdersAndFocusOnExit();
@@ -45,28 +42,17 @@ private slots:
     void exitAndCloseAskToEnd();
 
 private:
+    void Prepare() override {
+        fake->randoms = {0.3};
+        subject->Form_Load();
+        QVERIFY(testing::ShowActive(subject.get()));
+    }
     template <typename T> T* child(const char* name) {
-        return testing::Child<T>(screen.get(), name);
+        return testing::Child<T>(subject.get(), name);
     }
     QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     void submit() { QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton); }
-
-    std::unique_ptr<FakePlatform> fake;
-    std::unique_ptr<frmNagScreen2> screen;
 };
-
-void frmNagScreen2Test::init() {
-    fake = std::make_unique<FakePlatform>();
-    fake->randoms = {0.3};
-    screen = std::make_unique<frmNagScreen2>(*fake);
-    screen->Form_Load();
-    QVERIFY(testing::ShowActive(screen.get()));
-}
-
-void frmNagScreen2Test::cleanup() {
-    screen.reset();
-    fake.reset();
-}
 
 void frmNagScreen2Test::loadChoosesAnAppeal_data() {
     QTest::addColumn<double>("r");
@@ -86,9 +72,9 @@ void frmNagScreen2Test::loadChoosesAnAppeal() {
     frmNagScreen2 farewell(platform);
     farewell.Form_Load();
     QCOMPARE(platform.seeds, 1);
-    QCOMPARE(farewell.findChild<QLabel*>("Label2")->text(), frmNagScreen2::Appeals()[appeal]);
+    QCOMPARE(testing::Child<QLabel>(&farewell, "Label2")->text(), frmNagScreen2::Appeals()[appeal]);
     QCOMPARE(farewell.windowTitle(), QStringLiteral("Nuvra Karmic Debt Number v1.90"));
-    QCOMPARE(farewell.findChild<QLabel*>("lblNagScreen2Caption")->text(),
+    QCOMPARE(testing::Child<QLabel>(&farewell, "lblNagScreen2Caption")->text(),
              QStringLiteral("Nuvra Karmic Debt Number v1.90"));
     QVERIFY(farewell.windowFlags() & Qt::WindowStaysOnTopHint);
 }
@@ -185,32 +171,23 @@ void frmNagScreen2Test::homeLink() {
 
 void frmNagScreen2Test::submitChecks_data() {
     // clang-format off
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("friendName");
-    QTest::addColumn<QString>("friendEmail");
+    QTest::addColumn<testing::Referral>("referral");
     QTest::addColumn<QString>("message"); // the one message, or empty when a URL opens
     // Which problem comes first is modTellAFriend's; the screen adds its placeholders and
     // the trimming of every box.
 
     const QString proper = "Please Enter Proper Email Address";
-    QTest::newRow("all placeholders") << "Your Name" << "Your Email Address" << "Friend's Name" << "Friend's Email Address" << proper;
-    QTest::newRow("identical after trimming") << "Ann" << " a@b.org" << "Bob" << "a@b.org  " << "Please Enter Distinct Email Addresses";
-    QTest::newRow("name of spaces") << "   " << "ann@example.org" << "Bob" << "bob@example.org" << "Please Enter Your Name";
-    QTest::newRow("valid") << "Ann" << "ann@example.org" << "Bob" << "bob@example.org" << "";
+    QTest::newRow("all placeholders") << testing::Referral{"Your Name", "Your Email Address", "Friend's Name", "Friend's Email Address"} << proper;
+    QTest::newRow("identical after trimming") << testing::Referral{"Ann", " a@b.org", "Bob", "a@b.org  "} << "Please Enter Distinct Email Addresses";
+    QTest::newRow("name of spaces") << testing::Referral{.name = "   "} << "Please Enter Your Name";
+    QTest::newRow("valid") << testing::Referral{} << "";
     // clang-format on
 }
 
 void frmNagScreen2Test::submitChecks() {
-    QFETCH(QString, name);
-    QFETCH(QString, email);
-    QFETCH(QString, friendName);
-    QFETCH(QString, friendEmail);
+    QFETCH(testing::Referral, referral);
     QFETCH(QString, message);
-    box("txtName")->setText(name);
-    box("txtEmail")->setText(email);
-    box("txtFriendName")->setText(friendName);
-    box("txtFriendEmail")->setText(friendEmail);
+    testing::FillReferral(subject.get(), referral);
     submit();
 
     if (message.isEmpty()) {
@@ -220,23 +197,20 @@ void frmNagScreen2Test::submitChecks() {
     }
     QCOMPARE(fake->messages, testing::OneMessage(message, platform::MessageIcon::Stop));
     QVERIFY(fake->openedUrls.isEmpty());
-    QCOMPARE(box("txtName")->text(), name); // the boxes stay as they were
+    QCOMPARE(box("txtName")->text(), referral.name); // the boxes stay as they were
 }
 
 void frmNagScreen2Test::eachPressSubmitsAgain() {
-    box("txtName")->setText("  Ann\t");
-    box("txtEmail")->setText("ann@example.org");
-    box("txtFriendName")->setText("Bob");
-    box("txtFriendEmail")->setText("bob@example.org");
+    testing::FillReferral(subject.get(), {.name = "  Ann\t"});
     submit();
     submit();
     QCOMPARE(fake->openedUrls.size(), 2);
     QCOMPARE(fake->openedUrls[0], fake->openedUrls[1]);
-    QCOMPARE(screen->Referral().Values().ReferName, QStringLiteral("Ann\t")); // tab kept
-    QCOMPARE(screen->Referral().Values().ReferMessage, QStringLiteral("Your Message\r\n"));
+    QCOMPARE(subject->Referral().Values().ReferName, QStringLiteral("Ann\t")); // tab kept
+    QCOMPARE(subject->Referral().Values().ReferMessage, QStringLiteral("Your Message\r\n"));
     const QUrlQuery query(QUrl(fake->openedUrls[0]));
     QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), QStringLiteral("Your Message\r\n"));
-    QCOMPARE(screen->Referral().ReferUrl(), fake->openedUrls[0]);
+    QCOMPARE(subject->Referral().ReferUrl(), fake->openedUrls[0]);
 }
 
 void frmNagScreen2Test::messageGoesAsTyped_data() {
@@ -260,10 +234,7 @@ void frmNagScreen2Test::messageGoesAsTyped() {
     QFETCH(bool, pasted);
     QFETCH(QString, entered);
     QFETCH(QString, sent);
-    box("txtName")->setText("Ann");
-    box("txtEmail")->setText("ann@example.org");
-    box("txtFriendName")->setText("Bob");
-    box("txtFriendEmail")->setText("bob@example.org");
+    testing::FillReferral(subject.get());
     auto* message = child<QPlainTextEdit>("txtMessage");
     message->setFocus();
     message->selectAll();
@@ -292,10 +263,10 @@ void frmNagScreen2Test::messageGoesAsTyped() {
 }
 
 void frmNagScreen2Test::exitAndCloseAskToEnd() {
-    QSignalSpy exit(screen.get(), &frmNagScreen2::exitRequested);
-    QSignalSpy close(screen.get(), &frmNagScreen2::closeRequested);
+    QSignalSpy exit(subject.get(), &frmNagScreen2::exitRequested);
+    QSignalSpy close(subject.get(), &frmNagScreen2::closeRequested);
     QTest::keyClick(child<QPushButton>("cmdClose"), Qt::Key_Space);
-    screen->close();
+    subject->close();
     QCOMPARE(exit.count(), 1);
     QCOMPARE(close.count(), 1);
 }

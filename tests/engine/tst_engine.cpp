@@ -67,7 +67,28 @@ QString ExpectedReading(int debt, const QString& paragraph) {
            paragraph + "\r\n\r\n\r\n\r\n";
 }
 
+struct Sums {
+    LetterSum all, vowels, consonants;
+};
+struct Names {
+    QString first, middle, last;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(Sums)
+Q_DECLARE_METATYPE(Names)
+Q_DECLARE_METATYPE(engine::CoreNumbers)
+
+namespace engine {
+char* toString(const CoreNumbers& n) {
+    return qstrdup(qPrintable(QString("{%1, %2, %3, %4}")
+                                  .arg(n.Destiny)
+                                  .arg(n.SoulUrge)
+                                  .arg(n.InnerDream)
+                                  .arg(n.BirthDay)));
+}
+} // namespace engine
 
 class EngineTest : public QObject {
     Q_OBJECT
@@ -93,33 +114,29 @@ private slots:
 void EngineTest::letterSums_data() {
     // clang-format off
     QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("all");
-    QTest::addColumn<qint64>("vowels");
-    QTest::addColumn<qint64>("consonants");
+    QTest::addColumn<Sums>("sums");
 
-    QTest::newRow("empty") << "" << 0LL << 0LL << 0LL;
-    QTest::newRow("JOHN") << "JOHN" << 20LL << 6LL << 14LL;
-    QTest::newRow("lower case counts nothing") << "john" << 0LL << 0LL << 0LL;
-    QTest::newRow("apostrophe and hyphen") << "O'NEIL-SMITH" << 52LL << 29LL << 23LL;
-    QTest::newRow("Y is a consonant") << "Y" << 7LL << 0LL << 7LL;
-    QTest::newRow("accented capital") << QString::fromUtf8("ÉMILE") << 21LL << 14LL << 7LL;
-    QTest::newRow("same as without accent") << "MILE" << 21LL << 14LL << 7LL;
-    QTest::newRow("whole alphabet") << "ABCDEFGHIJKLMNOPQRSTUVWXYZ" << 126LL << 24LL << 102LL;
-    QTest::newRow("runs of nine") << "AJS IR Z" << 29LL << 10LL << 19LL;
-    QTest::newRow("digits, signs, tabs") << "12\t-+ 9\r\n" << 0LL << 0LL << 0LL;
-    QTest::newRow("full-width and Greek capitals") << QString::fromUtf8("ＡΑΕ") << 0LL << 0LL << 0LL;
+    QTest::newRow("empty") << "" << Sums{0, 0, 0};
+    QTest::newRow("JOHN") << "JOHN" << Sums{20, 6, 14};
+    QTest::newRow("lower case counts nothing") << "john" << Sums{0, 0, 0};
+    QTest::newRow("apostrophe and hyphen") << "O'NEIL-SMITH" << Sums{52, 29, 23};
+    QTest::newRow("Y is a consonant") << "Y" << Sums{7, 0, 7};
+    QTest::newRow("accented capital") << QString::fromUtf8("ÉMILE") << Sums{21, 14, 7};
+    QTest::newRow("same as without accent") << "MILE" << Sums{21, 14, 7};
+    QTest::newRow("whole alphabet") << "ABCDEFGHIJKLMNOPQRSTUVWXYZ" << Sums{126, 24, 102};
+    QTest::newRow("runs of nine") << "AJS IR Z" << Sums{29, 10, 19};
+    QTest::newRow("digits, signs, tabs") << "12\t-+ 9\r\n" << Sums{0, 0, 0};
+    QTest::newRow("full-width and Greek capitals") << QString::fromUtf8("ＡΑΕ") << Sums{0, 0, 0};
     // clang-format on
 }
 
 void EngineTest::letterSums() {
     QFETCH(QString, text);
-    QFETCH(qint64, all);
-    QFETCH(qint64, vowels);
-    QFETCH(qint64, consonants);
+    QFETCH(Sums, sums);
     const auto u16 = U16(text);
-    QCOMPARE(SumLetters(u16, LetterClass::AllLetters), all);
-    QCOMPARE(SumLetters(u16, LetterClass::Vowels), vowels);
-    QCOMPARE(SumLetters(u16, LetterClass::Consonants), consonants);
+    QCOMPARE(SumLetters(u16, LetterClass::AllLetters), sums.all);
+    QCOMPARE(SumLetters(u16, LetterClass::Vowels), sums.vowels);
+    QCOMPARE(SumLetters(u16, LetterClass::Consonants), sums.consonants);
 }
 
 void EngineTest::vowelsAndConsonantsSplitEveryText() {
@@ -136,43 +153,30 @@ void EngineTest::vowelsAndConsonantsSplitEveryText() {
 
 void EngineTest::coreNumbers_data() {
     // clang-format off
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("middle");
-    QTest::addColumn<QString>("last");
-    QTest::addColumn<qint64>("destiny");
-    QTest::addColumn<qint64>("soulUrge");
-    QTest::addColumn<qint64>("innerDream");
+    QTest::addColumn<Names>("names");
+    QTest::addColumn<CoreNumbers>("numbers"); // the day: 7
 
-    QTest::newRow("ED KAY") << "ED" << "" << "KAY" << 19LL << 6LL << 13LL;
-    QTest::newRow("Y stands in: SY SY") << "SY" << "" << "SY" << 16LL << 14LL << 16LL;
-    QTest::newRow("Y stands in: GLYN WYN") << "GLYN" << "" << "WYN" << 39LL << 14LL << 39LL;
-    QTest::newRow("JOHN SMITH") << "JOHN" << "" << "SMITH" << 44LL << 15LL << 29LL;
-    QTest::newRow("middle name of spaces") << "JOHN" << "   " << "SMITH" << 44LL << 15LL << 29LL;
-    QTest::newRow("surrounding spaces") << "  JOHN " << " " << " SMITH  " << 44LL << 15LL << 29LL;
-    QTest::newRow("Y only without any vowel") << "SKY" << "" << "E" << 15LL << 5LL << 10LL;
-    QTest::newRow("no vowel and no Y") << "BRR" << "" << "ST" << 23LL << 0LL << 23LL;
-    QTest::newRow("names of spaces only") << "   " << "" << "  " << 0LL << 0LL << 0LL;
-    QTest::newRow("lower-case y never stands in") << "glyn" << "" << "wyn" << 0LL << 0LL << 0LL;
-    QTest::newRow("lower case, digits, signs") << "john" << "42" << "o'neil" << 0LL << 0LL << 0LL;
-    QTest::newRow("tabs stay and count nothing") << "\tJOHN" << "" << "SMITH\n" << 44LL << 15LL << 29LL;
+    QTest::newRow("ED KAY") << Names{"ED", "", "KAY"} << CoreNumbers{19, 6, 13, 7};
+    QTest::newRow("Y stands in: SY SY") << Names{"SY", "", "SY"} << CoreNumbers{16, 14, 16, 7};
+    QTest::newRow("Y stands in: GLYN WYN") << Names{"GLYN", "", "WYN"} << CoreNumbers{39, 14, 39, 7};
+    QTest::newRow("JOHN SMITH") << Names{"JOHN", "", "SMITH"} << CoreNumbers{44, 15, 29, 7};
+    QTest::newRow("middle name of spaces") << Names{"JOHN", "   ", "SMITH"} << CoreNumbers{44, 15, 29, 7};
+    QTest::newRow("surrounding spaces") << Names{"  JOHN ", " ", " SMITH  "} << CoreNumbers{44, 15, 29, 7};
+    QTest::newRow("Y only without any vowel") << Names{"SKY", "", "E"} << CoreNumbers{15, 5, 10, 7};
+    QTest::newRow("no vowel and no Y") << Names{"BRR", "", "ST"} << CoreNumbers{23, 0, 23, 7};
+    QTest::newRow("names of spaces only") << Names{"   ", "", "  "} << CoreNumbers{0, 0, 0, 7};
+    QTest::newRow("lower-case y never stands in") << Names{"glyn", "", "wyn"} << CoreNumbers{0, 0, 0, 7};
+    QTest::newRow("lower case, digits, signs") << Names{"john", "42", "o'neil"} << CoreNumbers{0, 0, 0, 7};
+    QTest::newRow("tabs stay and count nothing") << Names{"\tJOHN", "", "SMITH\n"} << CoreNumbers{44, 15, 29, 7};
     // clang-format on
 }
 
 void EngineTest::coreNumbers() {
-    QFETCH(QString, first);
-    QFETCH(QString, middle);
-    QFETCH(QString, last);
-    QFETCH(qint64, destiny);
-    QFETCH(qint64, soulUrge);
-    QFETCH(qint64, innerDream);
-
-    const CoreInput input{U16(first), U16(middle), U16(last), u"7"};
-    const CoreNumbers numbers = ComputeCoreNumbers(input);
-    QCOMPARE(numbers.Destiny, destiny);
-    QCOMPARE(numbers.SoulUrge, soulUrge);
-    QCOMPARE(numbers.InnerDream, innerDream);
-    QCOMPARE(numbers.BirthDay, 7LL);
-    QVERIFY(ComputeCoreNumbers(input) == numbers); // nothing carries over between runs
+    QFETCH(Names, names);
+    QFETCH(CoreNumbers, numbers);
+    const CoreInput input{U16(names.first), U16(names.middle), U16(names.last), u"7"};
+    QCOMPARE(ComputeCoreNumbers(input), numbers);
+    QCOMPARE(ComputeCoreNumbers(input), numbers); // nothing carries over between runs
 }
 
 void EngineTest::dayText_data() {
@@ -203,55 +207,48 @@ void EngineTest::dayText() {
 }
 
 void EngineTest::laterNumberWins_data() {
-    QTest::addColumn<qint64>("destiny");
-    QTest::addColumn<qint64>("soulUrge");
-    QTest::addColumn<qint64>("innerDream");
-    QTest::addColumn<qint64>("birthDay");
+    QTest::addColumn<CoreNumbers>("numbers");
     QTest::addColumn<int>("debt");
 
-    QTest::newRow("none") << 31LL << 4LL << 1LL << 5LL << 0;
-    QTest::newRow("Destiny alone") << 13LL << 4LL << 9LL << 5LL << 13;
-    QTest::newRow("SoulUrge over Destiny") << 19LL << 14LL << 5LL << 5LL << 14;
-    QTest::newRow("InnerDream over SoulUrge") << 1LL << 19LL << 16LL << 5LL << 16;
-    QTest::newRow("BirthDay over all") << 19LL << 16LL << 14LL << 13LL << 13;
-    QTest::newRow("earlier match survives a later non-match") << 5LL << 16LL << 20LL << 2LL << 16;
-    QTest::newRow("reduced values are no debt") << 4LL << 22LL << 40LL << 31LL << 0;
-    QTest::newRow("huge sums") << 1300000000013LL << 14000LL << 0LL << 0LL << 0;
+    QTest::newRow("none") << CoreNumbers{31, 4, 1, 5} << 0;
+    QTest::newRow("Destiny alone") << CoreNumbers{13, 4, 9, 5} << 13;
+    QTest::newRow("SoulUrge over Destiny") << CoreNumbers{19, 14, 5, 5} << 14;
+    QTest::newRow("InnerDream over SoulUrge") << CoreNumbers{1, 19, 16, 5} << 16;
+    QTest::newRow("BirthDay over all") << CoreNumbers{19, 16, 14, 13} << 13;
+    QTest::newRow("earlier match survives a later non-match") << CoreNumbers{5, 16, 20, 2} << 16;
+    QTest::newRow("reduced values are no debt") << CoreNumbers{4, 22, 40, 31} << 0;
+    QTest::newRow("huge sums") << CoreNumbers{1300000000013, 14000, 0, 0} << 0;
 }
 
 void EngineTest::laterNumberWins() {
-    QFETCH(qint64, destiny);
-    QFETCH(qint64, soulUrge);
-    QFETCH(qint64, innerDream);
-    QFETCH(qint64, birthDay);
+    QFETCH(CoreNumbers, numbers);
     QFETCH(int, debt);
-    QCOMPARE(FindKarmicDebt({destiny, soulUrge, innerDream, birthDay}), debt);
+    QCOMPARE(FindKarmicDebt(numbers), debt);
 }
 
 void EngineTest::debtOfNames_data() {
     // clang-format off
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("last");
+    QTest::addColumn<Names>("names");
     QTest::addColumn<QString>("day");
     QTest::addColumn<int>("debt");
 
-    QTest::newRow("JOHN SMITH 5") << "JOHN" << "SMITH" << "5" << 0;
-    QTest::newRow("ED KAY 1") << "ED" << "KAY" << "1" << 13;
-    QTest::newRow("EVA SUE 1") << "EVA" << "SUE" << "1" << 14;
-    QTest::newRow("ALI ROY 1") << "ALI" << "ROY" << "1" << 19;
-    QTest::newRow("SY SY 1") << "SY" << "SY" << "1" << 16;
+    QTest::newRow("JOHN SMITH 5") << Names{"JOHN", "", "SMITH"} << "5" << 0;
+    QTest::newRow("ED KAY 1") << Names{"ED", "", "KAY"} << "1" << 13;
+    QTest::newRow("EVA SUE 1") << Names{"EVA", "", "SUE"} << "1" << 14;
+    QTest::newRow("ALI ROY 1") << Names{"ALI", "", "ROY"} << "1" << 19;
+    QTest::newRow("SY SY 1") << Names{"SY", "", "SY"} << "1" << 16;
     for (const char* day : {"13", "14", "16", "19"})
-        QTest::addRow("ED KAY %s", day) << "ED" << "KAY" << day << QByteArray(day).toInt();
-    QTest::newRow("day 31 is no debt") << "JOHN" << "SMITH" << "31" << 0;
+        QTest::addRow("ED KAY %s", day) << Names{"ED", "", "KAY"} << day << QByteArray(day).toInt();
+    QTest::newRow("day 31 is no debt") << Names{"JOHN", "", "SMITH"} << "31" << 0;
     // clang-format on
 }
 
 void EngineTest::debtOfNames() {
-    QFETCH(QString, first);
-    QFETCH(QString, last);
+    QFETCH(Names, names);
     QFETCH(QString, day);
     QFETCH(int, debt);
-    QCOMPARE(FindKarmicDebt(ComputeCoreNumbers({U16(first), u"", U16(last), U16(day)})), debt);
+    const CoreInput input{U16(names.first), U16(names.middle), U16(names.last), U16(day)};
+    QCOMPARE(FindKarmicDebt(ComputeCoreNumbers(input)), debt);
 }
 
 void EngineTest::readings_data() {

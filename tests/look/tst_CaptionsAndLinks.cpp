@@ -9,6 +9,13 @@
 using look::CaptionText;
 using look::LinkLabel;
 
+struct Gesture {
+    QPoint press, release;
+    Qt::MouseButton button;
+    bool twice; // a double click
+};
+Q_DECLARE_METATYPE(Gesture)
+
 class CaptionsAndLinksTest : public QObject {
     Q_OBJECT
 
@@ -38,35 +45,30 @@ void CaptionsAndLinksTest::captionText() {
 }
 
 void CaptionsAndLinksTest::linkLabelClick_data() {
-    QTest::addColumn<QPoint>("press");
-    QTest::addColumn<QPoint>("release");
-    QTest::addColumn<int>("button");
-    QTest::addColumn<bool>("twice"); // a double click
+    QTest::addColumn<Gesture>("gesture");
     QTest::addColumn<int>("clicks");
     const QPoint inside(10, 5);
     const QPoint outside(300, 5);
-    const int left = Qt::LeftButton;
-    QTest::newRow("press and release inside") << inside << inside << left << false << 1;
-    QTest::newRow("dragged off to cancel") << inside << outside << left << false << 0;
-    QTest::newRow("right button") << inside << inside << int(Qt::RightButton) << false << 0;
-    QTest::newRow("double click opens once") << inside << inside << left << true << 1;
+    const Qt::MouseButton left = Qt::LeftButton;
+    QTest::newRow("press and release inside") << Gesture{inside, inside, left, false} << 1;
+    QTest::newRow("dragged off to cancel") << Gesture{inside, outside, left, false} << 0;
+    QTest::newRow("right button") << Gesture{inside, inside, Qt::RightButton, false} << 0;
+    QTest::newRow("double click opens once") << Gesture{inside, inside, left, true} << 1;
 }
 
 void CaptionsAndLinksTest::linkLabelClick() {
-    QFETCH(QPoint, press);
-    QFETCH(QPoint, release);
-    QFETCH(int, button);
-    QFETCH(bool, twice);
+    QFETCH(Gesture, gesture);
     QFETCH(int, clicks);
+    const auto [press, release, button, twice] = gesture;
     LinkLabel label;
     label.setText(QStringLiteral("a link"));
     label.resize(100, 20);
     QSignalSpy clicked(&label, &LinkLabel::clicked);
-    QTest::mousePress(&label, Qt::MouseButton(button), {}, press);
-    QTest::mouseRelease(&label, Qt::MouseButton(button), {}, release);
+    QTest::mousePress(&label, button, {}, press);
+    QTest::mouseRelease(&label, button, {}, release);
     if (twice) { // the second press comes as a double click
-        QTest::mouseDClick(&label, Qt::MouseButton(button), {}, press);
-        QTest::mouseRelease(&label, Qt::MouseButton(button), {}, release);
+        QTest::mouseDClick(&label, button, {}, press);
+        QTest::mouseRelease(&label, button, {}, release);
     }
     QCOMPARE(clicked.count(), clicks);
 }

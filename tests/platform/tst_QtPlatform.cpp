@@ -12,6 +12,15 @@
 
 using namespace platform;
 
+// What the program asks of the message box, what the user presses, and what comes back.
+struct Exchange {
+    MessageIcon icon;
+    MessageButtons buttons;
+    QMessageBox::StandardButton press;
+    MessageAnswer answer;
+};
+Q_DECLARE_METATYPE(Exchange)
+
 class QtPlatformTest : public QObject {
     Q_OBJECT
 
@@ -25,23 +34,18 @@ private slots:
 
 void QtPlatformTest::messageBox_data() {
     // clang-format off
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("press");
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<Exchange>("exchange");
 
-    QTest::newRow("information, OK") << int(MessageIcon::Information) << int(MessageButtons::Ok) << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
-    QTest::newRow("stop, OK") << int(MessageIcon::Stop) << int(MessageButtons::Ok) << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
-    QTest::newRow("Yes") << int(MessageIcon::Information) << int(MessageButtons::YesNo) << int(QMessageBox::Yes) << int(MessageAnswer::Yes);
-    QTest::newRow("No") << int(MessageIcon::Information) << int(MessageButtons::YesNo) << int(QMessageBox::No) << int(MessageAnswer::No);
+    QTest::newRow("information, OK") << Exchange{MessageIcon::Information, MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok};
+    QTest::newRow("stop, OK") << Exchange{MessageIcon::Stop, MessageButtons::Ok, QMessageBox::Ok, MessageAnswer::Ok};
+    QTest::newRow("Yes") << Exchange{MessageIcon::Information, MessageButtons::YesNo, QMessageBox::Yes, MessageAnswer::Yes};
+    QTest::newRow("No") << Exchange{MessageIcon::Information, MessageButtons::YesNo, QMessageBox::No, MessageAnswer::No};
     // clang-format on
 }
 
 void QtPlatformTest::messageBox() {
-    QFETCH(int, icon);
-    QFETCH(int, buttons);
-    QFETCH(int, press);
-    QFETCH(int, answer);
+    QFETCH(Exchange, exchange);
+    const auto [icon, buttons, press, answer] = exchange;
 
     QString shownText;
     QString shownCaption;
@@ -54,20 +58,19 @@ void QtPlatformTest::messageBox() {
         shownCaption = box->windowTitle();
         shownIcon = box->icon();
         shownButtons = box->standardButtons();
-        box->button(QMessageBox::StandardButton(press))->click();
+        box->button(exchange.press)->click();
     });
 
     QtPlatform platform;
-    const MessageAnswer result =
-        platform.ShowMessage(QStringLiteral("First line\rSecond line"), MessageIcon(icon),
-                             MessageButtons(buttons), QStringLiteral("Caption"));
+    const MessageAnswer result = platform.ShowMessage(QStringLiteral("First line\rSecond line"),
+                                                      icon, buttons, QStringLiteral("Caption"));
 
-    QCOMPARE(int(result), answer);
+    QCOMPARE(result, answer);
     QCOMPARE(shownText, QStringLiteral("First line\nSecond line"));
     QCOMPARE(shownCaption, QStringLiteral("Caption"));
-    QCOMPARE(shownIcon, MessageIcon(icon) == MessageIcon::Stop ? QMessageBox::Critical
-                                                               : QMessageBox::Information);
-    QCOMPARE(shownButtons, MessageButtons(buttons) == MessageButtons::YesNo
+    QCOMPARE(shownIcon,
+             icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information);
+    QCOMPARE(shownButtons, buttons == MessageButtons::YesNo
                                ? QMessageBox::Yes | QMessageBox::No
                                : QMessageBox::StandardButtons(QMessageBox::Ok));
 }

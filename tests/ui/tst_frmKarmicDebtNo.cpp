@@ -19,6 +19,13 @@
 using testing::FakePlatform;
 using ui::frmKarmicDebtNo;
 
+struct MouseOverReading {
+    QEvent::Type event;
+    bool owned;         // the clipboard is ours before
+    bool takenByTheBox; // the box takes the selection as it handles the event
+};
+Q_DECLARE_METATYPE(MouseOverReading)
+
 class frmKarmicDebtNoTest : public testing::OnFakePlatform<frmKarmicDebtNo> {
     Q_OBJECT
 
@@ -67,28 +74,25 @@ void frmKarmicDebtNoTest::readingBoxRefusesTyping() {
 
 void frmKarmicDebtNoTest::clipboardGuard_data() {
     // clang-format off
-    QTest::addColumn<int>("event");
-    QTest::addColumn<bool>("owned");
-    QTest::addColumn<bool>("takenByTheBox"); // the box takes the selection as it handles it
+    QTest::addColumn<MouseOverReading>("mouse");
     QTest::addColumn<int>("emptied");
 
     for (bool owned : {true, false}) {
         const int emptied = owned ? 1 : 0;
         const char* whose = owned ? "ours" : "another program's";
-        QTest::addRow("press, %s", whose) << int(QEvent::MouseButtonPress) << owned << false << emptied;
-        QTest::addRow("release, %s", whose) << int(QEvent::MouseButtonRelease) << owned << false << emptied;
-        QTest::addRow("move, %s", whose) << int(QEvent::MouseMove) << owned << false << emptied;
+        QTest::addRow("press, %s", whose) << MouseOverReading{QEvent::MouseButtonPress, owned, false} << emptied;
+        QTest::addRow("release, %s", whose) << MouseOverReading{QEvent::MouseButtonRelease, owned, false} << emptied;
+        QTest::addRow("move, %s", whose) << MouseOverReading{QEvent::MouseMove, owned, false} << emptied;
     }
     // A drag that ends outside the box: no event follows the release.
-    QTest::addRow("release, the selection taken") << int(QEvent::MouseButtonRelease) << false << true << 1;
+    QTest::addRow("release, the selection taken") << MouseOverReading{QEvent::MouseButtonRelease, false, true} << 1;
     // clang-format on
 }
 
 void frmKarmicDebtNoTest::clipboardGuard() {
-    QFETCH(int, event);
-    QFETCH(bool, owned);
-    QFETCH(bool, takenByTheBox);
+    QFETCH(MouseOverReading, mouse);
     QFETCH(int, emptied);
+    const auto [event, owned, takenByTheBox] = mouse;
     fake->ownsClipboard = owned;
     QWidget* viewport = display()->viewport();
     const QPoint inside = viewport->rect().center();

@@ -15,10 +15,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
-
-using testing::FakePlatform;
-
 class HostileInputTest : public testing::OnFakePlatform<app::Lifecycle> {
     Q_OBJECT
 

@@ -19,10 +19,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
-using testing::FakePlatform;
-
 class LifecycleTest : public testing::OnFakePlatform<app::Lifecycle> {
     Q_OBJECT
 

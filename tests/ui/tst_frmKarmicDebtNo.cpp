@@ -14,9 +14,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
-using testing::FakePlatform;
 using ui::frmKarmicDebtNo;
 
 struct MouseOverReading {

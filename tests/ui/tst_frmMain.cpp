@@ -21,18 +21,16 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
-
 namespace {
 char16_t UpperLatin(char16_t c) {
     return c >= u'a' && c <= u'z' ? c - (u'a' - u'A') : c;
 }
 } // namespace
 
-using platform::MessageButtons;
 using platform::MessageIcon;
-using testing::FakePlatform;
 using ui::frmMain;
+using web::PageKey;
+Q_DECLARE_METATYPE(PageKey)
 
 struct Entries {
     QString first, last;
@@ -309,24 +307,20 @@ void frmMainTest::coBrandDistribution() {
 }
 
 void frmMainTest::linksOpenTheirPageOncePerClick_data() {
-    // clang-format off
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("key");
-
-    QTest::newRow("Label61") << "Label61" << "home-page";
-    QTest::newRow("lblCobrand") << "lblCobrand" << "co-brand";
-    QTest::newRow("lblFullBrand") << "lblFullBrand" << "fully-branded";
-    QTest::newRow("mnuOnline") << "mnuOnline" << "help-web-page";
-    QTest::newRow("mnuVisit") << "mnuVisit" << "home-page";
-    QTest::newRow("mnuUpdate") << "mnuUpdate" << "download-web-page";
-    QTest::newRow("mnuDonate") << "mnuDonate" << "donate";
-    // clang-format on
+    QTest::addColumn<PageKey>("page"); // each row is named for its control
+    QTest::newRow("Label61") << PageKey::HomePage;
+    QTest::newRow("lblCobrand") << PageKey::CoBrand;
+    QTest::newRow("lblFullBrand") << PageKey::FullyBranded;
+    QTest::newRow("mnuOnline") << PageKey::HelpWebPage;
+    QTest::newRow("mnuVisit") << PageKey::HomePage;
+    QTest::newRow("mnuUpdate") << PageKey::DownloadWebPage;
+    QTest::newRow("mnuDonate") << PageKey::Donate;
 }
 
 void frmMainTest::linksOpenTheirPageOncePerClick() {
-    QFETCH(QString, control);
-    QFETCH(QString, key);
-    const QString url = web::SiteRoot() + "/nuvra-karmic-debt-number/ssd.php?page=" + key;
+    QFETCH(PageKey, page);
+    const QString control = QTest::currentDataTag();
+    const QString url = web::PageUrl(page);
 
     for (int click = 1; click <= 2; ++click) {
         if (auto* action = subject->findChild<QAction*>(control)) {

@@ -16,8 +16,6 @@
 #include <QTest>
 #include <QUrlQuery>
 
-#include <memory>
-
 using testing::FakePlatform;
 using web::frmNagScreen2;
 

@@ -36,7 +36,8 @@ private:
 class CapturedOutput {
 public:
     CapturedOutput() {
-        file_.open();
+        if (!file_.open())
+            qFatal("no file to capture the output in");
         fflush(stdout);
         fflush(stderr);
         dup2(file_.handle(), STDOUT_FILENO);

@@ -37,6 +37,28 @@ fail() {
     exit 1
 }
 
+# Every X client gets a ceiling. A window manager that hangs while it holds the server
+# would keep a query waiting without end, past the ceiling of every wait_until.
+for x_tool in xdotool xprop xwininfo wmctrl; do
+    eval "$x_tool() { timeout 20 $x_tool \"\$@\"; }"
+done
+
+# Should the test still run near ctest's ceiling (300 s), what it waits on is shown: the
+# commands of its process group, from /proc.
+show_what_hangs() {
+    local stat rest group
+    sleep 240 >/dev/null 2>&1 # not holding ctest's output open
+    echo "FAIL: still running after 240 s:" >&2
+    for stat in /proc/[0-9]*/stat; do
+        rest=$(cat "$stat" 2>/dev/null) || continue
+        read -r _ _ group _ <<<"${rest##*) }"
+        [[ $group == "$test_group" ]] && tr '\0' ' ' <"${stat%stat}cmdline" >&2 && echo >&2
+    done
+}
+read -r _ _ test_group _ <<<"$(cut -d')' -f2- /proc/$$/stat)"
+show_what_hangs &
+background_pids+=($!)
+
 # wait_until SECONDS COMMAND...: true as soon as the command succeeds, false when it has
 # not within the time. The time is the clock's, however long each try takes on a loaded
 # machine.

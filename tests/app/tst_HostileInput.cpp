@@ -19,9 +19,53 @@ class HostileInputTest : public testing::OnFakePlatform<app::Lifecycle> {
     Q_OBJECT
 
 private slots:
-    void millionCharacterNameIsPasted();
-    void strangeNamesGiveAReadingAndSurviveBack_data();
-    void strangeNamesGiveAReadingAndSurviveBack();
+    void millionCharacterNameIsPasted() {
+        const QString huge(1'000'000, QLatin1Char('Z'));
+        QApplication::clipboard()->setText(huge);
+        if (QApplication::clipboard()->text().size() != huge.size())
+            QSKIP("this platform has no clipboard");
+        QLineEdit* first = nameBox("txtFirstName");
+        first->setFocus();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+        nameBox("txtLastName")->setText("KAY");
+        next();
+        QApplication::processEvents();
+        qInfo("paste, Next and the reading took %lld ms", clock.elapsed());
+
+        QCOMPARE(first->text().size(), huge.size());
+        QVERIFY(reading().startsWith("Karmic Debt Number: 0")); // 8,000,009 is no debt
+        back();
+        QCOMPARE(nameBox("txtFirstName")->text().size(), huge.size());
+    }
+
+    void strangeNamesGiveAReadingAndSurviveBack_data() {
+        // clang-format off
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("header");
+
+        QTest::newRow("tabs") << "ED\t" << "13";
+        QTest::newRow("line breaks") << "ED\r\n\n" << "13";
+        QTest::newRow("right-to-left") << QString::fromUtf8("ED דוד محمد") << "13";
+        QTest::newRow("emoji") << QString::fromUtf8("ED 🙂👩‍👩‍👧") << "13";
+        QTest::newRow("combining marks") << QString::fromUtf8("E\u0301D\u0308") << "13";
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "ED" << "13";
+        QTest::newRow("control characters") << QString::fromUtf8("ED\x01\x7f") << "13";
+        // clang-format on
+    }
+
+    void strangeNamesGiveAReadingAndSurviveBack() {
+        QFETCH(QString, first);
+        QFETCH(QString, header);
+        testing::EnterNames(lifecycle->Main(), first, "KAY");
+        const QString typed = nameBox("txtFirstName")->text();
+        next();
+        QVERIFY(reading().startsWith("Karmic Debt Number: " + header + "\n"));
+        back();
+        QCOMPARE(nameBox("txtFirstName")->text(), typed);
+        QCOMPARE(nameBox("txtLastName")->text(), QStringLiteral("KAY"));
+    }
 
 private:
     void Prepare() override { lifecycle->Startup(); }
@@ -36,54 +80,6 @@ private:
 
     std::unique_ptr<app::Lifecycle>& lifecycle = subject;
 };
-
-void HostileInputTest::millionCharacterNameIsPasted() {
-    const QString huge(1'000'000, QLatin1Char('Z'));
-    QApplication::clipboard()->setText(huge);
-    if (QApplication::clipboard()->text().size() != huge.size())
-        QSKIP("this platform has no clipboard");
-    QLineEdit* first = nameBox("txtFirstName");
-    first->setFocus();
-    QElapsedTimer clock;
-    clock.start();
-    QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
-    nameBox("txtLastName")->setText("KAY");
-    next();
-    QApplication::processEvents();
-    qInfo("paste, Next and the reading took %lld ms", clock.elapsed());
-
-    QCOMPARE(first->text().size(), huge.size());
-    QVERIFY(reading().startsWith("Karmic Debt Number: 0")); // 8,000,009 is no debt
-    back();
-    QCOMPARE(nameBox("txtFirstName")->text().size(), huge.size());
-}
-
-void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack_data() {
-    // clang-format off
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("header");
-
-    QTest::newRow("tabs") << "ED\t" << "13";
-    QTest::newRow("line breaks") << "ED\r\n\n" << "13";
-    QTest::newRow("right-to-left") << QString::fromUtf8("ED דוד محمد") << "13";
-    QTest::newRow("emoji") << QString::fromUtf8("ED 🙂👩‍👩‍👧") << "13";
-    QTest::newRow("combining marks") << QString::fromUtf8("E\u0301D\u0308") << "13";
-    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "ED" << "13";
-    QTest::newRow("control characters") << QString::fromUtf8("ED\x01\x7f") << "13";
-    // clang-format on
-}
-
-void HostileInputTest::strangeNamesGiveAReadingAndSurviveBack() {
-    QFETCH(QString, first);
-    QFETCH(QString, header);
-    testing::EnterNames(lifecycle->Main(), first, "KAY");
-    const QString typed = nameBox("txtFirstName")->text();
-    next();
-    QVERIFY(reading().startsWith("Karmic Debt Number: " + header + "\n"));
-    back();
-    QCOMPARE(nameBox("txtFirstName")->text(), typed);
-    QCOMPARE(nameBox("txtLastName")->text(), QStringLiteral("KAY"));
-}
 
 QTEST_MAIN(HostileInputTest)
 #include "tst_HostileInput.moc"

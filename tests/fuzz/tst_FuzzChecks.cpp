@@ -17,54 +17,49 @@ class FuzzChecksTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void corpusHolds_data();
-    void corpusHolds();
-    void knownReadings_data();
-    void knownReadings();
-};
-
-void FuzzChecksTest::corpusHolds_data() {
-    QTest::addColumn<Check>("check");
-    QTest::addColumn<QByteArray>("input");
-    const std::pair<const char*, Check> targets[] = {{"reading", fuzzchecks::ReadingHolds},
-                                                     {"settings", fuzzchecks::SettingsHold},
-                                                     {"referral", fuzzchecks::ReferralHolds}};
-    for (const auto& [name, check] : targets) {
-        const QDir corpus(QStringLiteral(NUVRA_FUZZ_CORPUS "/") + name);
-        const QStringList seeds = corpus.entryList(QDir::Files);
-        QVERIFY2(!seeds.isEmpty(), name);
-        for (const QString& seed : seeds) {
-            QFile file(corpus.filePath(seed));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QTest::addRow("%s/%s", name, qPrintable(seed)) << check << file.readAll();
+    void corpusHolds_data() {
+        QTest::addColumn<Check>("check");
+        QTest::addColumn<QByteArray>("input");
+        const std::pair<const char*, Check> targets[] = {{"reading", fuzzchecks::ReadingHolds},
+                                                         {"settings", fuzzchecks::SettingsHold},
+                                                         {"referral", fuzzchecks::ReferralHolds}};
+        for (const auto& [name, check] : targets) {
+            const QDir corpus(QStringLiteral(NUVRA_FUZZ_CORPUS "/") + name);
+            const QStringList seeds = corpus.entryList(QDir::Files);
+            QVERIFY2(!seeds.isEmpty(), name);
+            for (const QString& seed : seeds) {
+                QFile file(corpus.filePath(seed));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                QTest::addRow("%s/%s", name, qPrintable(seed)) << check << file.readAll();
+            }
         }
     }
-}
 
-void FuzzChecksTest::corpusHolds() {
-    QFETCH(Check, check);
-    QFETCH(QByteArray, input);
-    QVERIFY(
-        check(reinterpret_cast<const std::uint8_t*>(input.constData()), std::size_t(input.size())));
-}
+    void corpusHolds() {
+        QFETCH(Check, check);
+        QFETCH(QByteArray, input);
+        QVERIFY(check(reinterpret_cast<const std::uint8_t*>(input.constData()),
+                      std::size_t(input.size())));
+    }
 
-void FuzzChecksTest::knownReadings_data() {
-    QTest::addColumn<QString>("reading");
-    QTest::addColumn<bool>("known");
-    const auto reading = [](int debt) {
-        return QString::fromStdU16String(engine::ComposeReading(debt));
-    };
-    for (int debt : {0, 13, 14, 16, 19})
-        QTest::addRow("debt %d", debt) << reading(debt) << true;
-    QTest::newRow("nothing") << QString() << false;
-    QTest::newRow("a reading and more") << reading(19) + "." << false;
-}
+    void knownReadings_data() {
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<bool>("known");
+        const auto reading = [](int debt) {
+            return QString::fromStdU16String(engine::ComposeReading(debt));
+        };
+        for (int debt : {0, 13, 14, 16, 19})
+            QTest::addRow("debt %d", debt) << reading(debt) << true;
+        QTest::newRow("nothing") << QString() << false;
+        QTest::newRow("a reading and more") << reading(19) + "." << false;
+    }
 
-void FuzzChecksTest::knownReadings() {
-    QFETCH(QString, reading);
-    QFETCH(bool, known);
-    QCOMPARE(fuzzchecks::IsOneOfTheReadings(reading.toStdU16String()), known);
-}
+    void knownReadings() {
+        QFETCH(QString, reading);
+        QFETCH(bool, known);
+        QCOMPARE(fuzzchecks::IsOneOfTheReadings(reading.toStdU16String()), known);
+    }
+};
 
 QTEST_APPLESS_MAIN(FuzzChecksTest)
 #include "tst_FuzzChecks.moc"

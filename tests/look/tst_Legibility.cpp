@@ -121,149 +121,141 @@ class LegibilityTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void aSansSerifStandsIn();
-    void captionsKeepTheirInk_data();
-    void captionsKeepTheirInk();
-    void darkDesktopChangesNothing_data();
-    void darkDesktopChangesNothing();
+    void initTestCase() {
+        auto main = std::make_unique<ui::frmMain>(fake);
+        main->Form_Load();
+        addScreen("main", std::move(main));
+        auto result = std::make_unique<ui::frmKarmicDebtNo>(fake);
+        result->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
+        addScreen("reading", std::move(result));
+        addScreen("about", std::make_unique<ui::frmAbout>(fake));
+        for (int appeal = 0; appeal < 4; ++appeal) {
+            fake.randoms = {appeal / 4.0};
+            auto farewell = std::make_unique<web::frmNagScreen2>(fake);
+            farewell->Form_Load();
+            addScreen(QStringLiteral("farewell, appeal %1").arg(appeal), std::move(farewell));
+        }
+    }
+
+    // Where only Liberation fonts exist, fontconfig's first answer for Verdana, and for
+    // sans-serif, is Liberation Mono.
+    void aSansSerifStandsIn() {
+        for (QWidget* screen : std::as_const(states)) {
+            for (QWidget* control : screen->findChildren<QWidget*>()) {
+                if (control->isWindow())
+                    continue; // menus and popups follow the desktop
+                const QFontInfo font(control->font());
+                QVERIFY2(!font.fixedPitch(),
+                         qPrintable(control->objectName() + " is set in " + font.family()));
+            }
+        }
+    }
+
+    void captionsKeepTheirInk_data() {
+        // clang-format off
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("control");
+        for (auto it = states.cbegin(); it != states.cend(); ++it) {
+            for (QWidget* control : it.value()->findChildren<QWidget*>()) {
+                if (CaptionOf(control) && !control->objectName().isEmpty())
+                    QTest::addRow("%s: %s", qPrintable(it.key()), qPrintable(control->objectName())) << it.key() << control->objectName();
+            }
+        }
+        // clang-format on
+    }
+
+    // The caption is drawn unclipped, at each scale a desktop may use; none of its ink may
+    // fall outside the box it is drawn in.
+    void captionsKeepTheirInk() {
+        QFETCH(QString, state);
+        QFETCH(QString, control);
+        auto* widget = states[state]->findChild<QWidget*>(control);
+        const Caption caption = *CaptionOf(widget);
+        const int margin = 40;
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+            const QSize logical = caption.box.size() + QSize(2 * margin, 2 * margin);
+            QImage image(logical * scale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                painter.setFont(widget->font());
+                painter.setPen(Qt::black);
+                painter.drawText(
+                    caption.drawn.translated(QPoint(margin, margin) - caption.box.topLeft()),
+                    caption.flags | Qt::TextDontClip, caption.text);
+            }
+            const QRectF ink = Ink(image, scale);
+            const QRectF box(margin, margin, caption.box.width(), caption.box.height());
+            QVERIFY2(
+                box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(ink),
+                qPrintable(QStringLiteral("at scale %1 the ink spans %2,%3 %4x%5 of a %6x%7 box")
+                               .arg(scale)
+                               .arg(ink.x() - margin)
+                               .arg(ink.y() - margin)
+                               .arg(ink.width())
+                               .arg(ink.height())
+                               .arg(box.width())
+                               .arg(box.height())));
+        }
+    }
+
+    void darkDesktopChangesNothing_data() {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QPalette>("dark");
+        const QPalette adwaitaDark = DarkPalette(QColor(53, 53, 53), QColor(45, 45, 45),
+                                                 QColor(238, 238, 236), QColor(21, 83, 158));
+        const QPalette breezeDark = DarkPalette(QColor(49, 54, 59), QColor(35, 38, 41),
+                                                QColor(252, 252, 252), QColor(61, 174, 233));
+        for (const QString& state : states.keys()) {
+            QTest::addRow("%s, Adwaita-dark", qPrintable(state)) << state << adwaitaDark;
+            QTest::addRow("%s, Breeze Dark", qPrintable(state)) << state << breezeDark;
+        }
+    }
+
+    // Every surface the program colours draws the same on a dark desktop as on a light one,
+    // so every caption, title, box and list keeps its contrast.
+    void darkDesktopChangesNothing() {
+        QFETCH(QString, state);
+        QFETCH(QPalette, dark);
+        QWidget* screen = states[state];
+        const QPalette light = QApplication::palette();
+        const QImage onLight = screen->grab().toImage();
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+        const QImage onDark = screen->grab().toImage();
+        QApplication::setPalette(light);
+        QCoreApplication::processEvents();
+
+        QCOMPARE(onDark.size(), onLight.size());
+        int changed = 0;
+        QPoint first;
+        for (int y = 0; y < onLight.height(); ++y) {
+            for (int x = 0; x < onLight.width(); ++x) {
+                if (onLight.pixel(x, y) != onDark.pixel(x, y) && changed++ == 0)
+                    first = {x, y};
+            }
+        }
+        QVERIFY2(changed == 0,
+                 qPrintable(QStringLiteral("%1 pixels change, the first at %2,%3 in %4")
+                                .arg(changed)
+                                .arg(first.x())
+                                .arg(first.y())
+                                .arg(screen->childAt(first) ? screen->childAt(first)->objectName()
+                                                            : QStringLiteral("the screen"))));
+    }
 
 private:
-    void addScreen(const QString& state, std::unique_ptr<QWidget> screen);
+    void addScreen(const QString& state, std::unique_ptr<QWidget> screen) {
+        screen->show();
+        states[state] = screen.get();
+        screens.push_back(std::move(screen));
+    }
 
     testing::FakePlatform fake;
     std::vector<std::unique_ptr<QWidget>> screens;
     QMap<QString, QWidget*> states;
 };
-
-void LegibilityTest::addScreen(const QString& state, std::unique_ptr<QWidget> screen) {
-    screen->show();
-    states[state] = screen.get();
-    screens.push_back(std::move(screen));
-}
-
-void LegibilityTest::initTestCase() {
-    auto main = std::make_unique<ui::frmMain>(fake);
-    main->Form_Load();
-    addScreen("main", std::move(main));
-    auto result = std::make_unique<ui::frmKarmicDebtNo>(fake);
-    result->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
-    addScreen("reading", std::move(result));
-    addScreen("about", std::make_unique<ui::frmAbout>(fake));
-    for (int appeal = 0; appeal < 4; ++appeal) {
-        fake.randoms = {appeal / 4.0};
-        auto farewell = std::make_unique<web::frmNagScreen2>(fake);
-        farewell->Form_Load();
-        addScreen(QStringLiteral("farewell, appeal %1").arg(appeal), std::move(farewell));
-    }
-}
-
-// Where only Liberation fonts exist, fontconfig's first answer for Verdana, and for
-// sans-serif, is Liberation Mono.
-void LegibilityTest::aSansSerifStandsIn() {
-    for (QWidget* screen : std::as_const(states)) {
-        for (QWidget* control : screen->findChildren<QWidget*>()) {
-            if (control->isWindow())
-                continue; // menus and popups follow the desktop
-            const QFontInfo font(control->font());
-            QVERIFY2(!font.fixedPitch(),
-                     qPrintable(control->objectName() + " is set in " + font.family()));
-        }
-    }
-}
-
-void LegibilityTest::captionsKeepTheirInk_data() {
-    // clang-format off
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QString>("control");
-    for (auto it = states.cbegin(); it != states.cend(); ++it) {
-        for (QWidget* control : it.value()->findChildren<QWidget*>()) {
-            if (CaptionOf(control) && !control->objectName().isEmpty())
-                QTest::addRow("%s: %s", qPrintable(it.key()), qPrintable(control->objectName())) << it.key() << control->objectName();
-        }
-    }
-    // clang-format on
-}
-
-// The caption is drawn unclipped, at each scale a desktop may use; none of its ink may
-// fall outside the box it is drawn in.
-void LegibilityTest::captionsKeepTheirInk() {
-    QFETCH(QString, state);
-    QFETCH(QString, control);
-    auto* widget = states[state]->findChild<QWidget*>(control);
-    const Caption caption = *CaptionOf(widget);
-    const int margin = 40;
-    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
-        const QSize logical = caption.box.size() + QSize(2 * margin, 2 * margin);
-        QImage image(logical * scale, QImage::Format_RGB32);
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            painter.setFont(widget->font());
-            painter.setPen(Qt::black);
-            painter.drawText(
-                caption.drawn.translated(QPoint(margin, margin) - caption.box.topLeft()),
-                caption.flags | Qt::TextDontClip, caption.text);
-        }
-        const QRectF ink = Ink(image, scale);
-        const QRectF box(margin, margin, caption.box.width(), caption.box.height());
-        QVERIFY2(box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(ink),
-                 qPrintable(QStringLiteral("at scale %1 the ink spans %2,%3 %4x%5 of a %6x%7 box")
-                                .arg(scale)
-                                .arg(ink.x() - margin)
-                                .arg(ink.y() - margin)
-                                .arg(ink.width())
-                                .arg(ink.height())
-                                .arg(box.width())
-                                .arg(box.height())));
-    }
-}
-
-void LegibilityTest::darkDesktopChangesNothing_data() {
-    QTest::addColumn<QString>("state");
-    QTest::addColumn<QPalette>("dark");
-    const QPalette adwaitaDark = DarkPalette(QColor(53, 53, 53), QColor(45, 45, 45),
-                                             QColor(238, 238, 236), QColor(21, 83, 158));
-    const QPalette breezeDark = DarkPalette(QColor(49, 54, 59), QColor(35, 38, 41),
-                                            QColor(252, 252, 252), QColor(61, 174, 233));
-    for (const QString& state : states.keys()) {
-        QTest::addRow("%s, Adwaita-dark", qPrintable(state)) << state << adwaitaDark;
-        QTest::addRow("%s, Breeze Dark", qPrintable(state)) << state << breezeDark;
-    }
-}
-
-// Every surface the program colours draws the same on a dark desktop as on a light one,
-// so every caption, title, box and list keeps its contrast.
-void LegibilityTest::darkDesktopChangesNothing() {
-    QFETCH(QString, state);
-    QFETCH(QPalette, dark);
-    QWidget* screen = states[state];
-    const QPalette light = QApplication::palette();
-    const QImage onLight = screen->grab().toImage();
-    QApplication::setPalette(dark);
-    QCoreApplication::processEvents();
-    const QImage onDark = screen->grab().toImage();
-    QApplication::setPalette(light);
-    QCoreApplication::processEvents();
-
-    QCOMPARE(onDark.size(), onLight.size());
-    int changed = 0;
-    QPoint first;
-    for (int y = 0; y < onLight.height(); ++y) {
-        for (int x = 0; x < onLight.width(); ++x) {
-            if (onLight.pixel(x, y) != onDark.pixel(x, y) && changed++ == 0)
-                first = {x, y};
-        }
-    }
-    QVERIFY2(changed == 0,
-             qPrintable(QStringLiteral("%1 pixels change, the first at %2,%3 in %4")
-                            .arg(changed)
-                            .arg(first.x())
-                            .arg(first.y())
-                            .arg(screen->childAt(first) ? screen->childAt(first)->objectName()
-                                                        : QStringLiteral("the screen"))));
-}
 
 QTEST_MAIN(LegibilityTest)
 #include "tst_Legibility.moc"

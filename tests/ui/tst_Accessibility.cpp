@@ -18,17 +18,6 @@
 #include <functional>
 #include <memory>
 
-class AccessibilityTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void everyControlHasAName_data();
-    void everyControlHasAName();
-    void enterAndSpacePressTheFocusedButton_data() { everyControlHasAName_data(); }
-    void enterAndSpacePressTheFocusedButton();
-    void readingBoxAnnouncesTheReading();
-};
-
 namespace {
 
 using ScreenFactory = std::function<std::unique_ptr<QWidget>(platform::Platform&)>;
@@ -50,63 +39,68 @@ QStringList Nameless(QAccessibleInterface* node) {
 
 } // namespace
 
-void AccessibilityTest::everyControlHasAName_data() {
-    QTest::addColumn<ScreenFactory>("make");
-    QTest::newRow("frmMain") << ScreenFactory([](platform::Platform& p) {
-        auto screen = std::make_unique<ui::frmMain>(p);
-        screen->Form_Load();
-        return std::unique_ptr<QWidget>(std::move(screen));
-    });
-    QTest::newRow("frmKarmicDebtNo") << ScreenFactory([](platform::Platform& p) {
-        return std::unique_ptr<QWidget>(std::make_unique<ui::frmKarmicDebtNo>(p));
-    });
-    QTest::newRow("frmAbout") << ScreenFactory([](platform::Platform& p) {
-        return std::unique_ptr<QWidget>(std::make_unique<ui::frmAbout>(p));
-    });
-    QTest::newRow("frmNagScreen2") << ScreenFactory([](platform::Platform& p) {
-        auto screen = std::make_unique<web::frmNagScreen2>(p);
-        screen->Form_Load();
-        return std::unique_ptr<QWidget>(std::move(screen));
-    });
-}
+class AccessibilityTest : public QObject {
+    Q_OBJECT
 
-void AccessibilityTest::everyControlHasAName() {
-    QFETCH(ScreenFactory, make);
-    testing::FakePlatform fake;
-    const auto screen = make(fake);
-    screen->show();
-    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(screen.get());
-    QVERIFY(root);
-    QVERIFY(root->childCount() > 0);
-    const QStringList missing = Nameless(root);
-    QVERIFY2(missing.isEmpty(), qPrintable("nameless: " + missing.join(", ")));
-}
-
-void AccessibilityTest::enterAndSpacePressTheFocusedButton() {
-    QFETCH(ScreenFactory, make);
-    testing::FakePlatform fake;
-    const auto screen = make(fake);
-    screen->show();
-    for (auto* button : screen->findChildren<QPushButton*>()) {
-        if (!button->isVisibleTo(screen.get()))
-            continue;
-        QSignalSpy clicks(button, &QPushButton::clicked);
-        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
-            QTest::keyClick(button, key);
-        QVERIFY2(clicks.count() == 3, qPrintable(button->objectName()));
+private slots:
+    void everyControlHasAName_data() {
+        QTest::addColumn<ScreenFactory>("make");
+        QTest::newRow("frmMain") << ScreenFactory([](platform::Platform& p) {
+            auto screen = std::make_unique<ui::frmMain>(p);
+            screen->Form_Load();
+            return std::unique_ptr<QWidget>(std::move(screen));
+        });
+        QTest::newRow("frmKarmicDebtNo") << ScreenFactory([](platform::Platform& p) {
+            return std::unique_ptr<QWidget>(std::make_unique<ui::frmKarmicDebtNo>(p));
+        });
+        QTest::newRow("frmAbout") << ScreenFactory([](platform::Platform& p) {
+            return std::unique_ptr<QWidget>(std::make_unique<ui::frmAbout>(p));
+        });
+        QTest::newRow("frmNagScreen2") << ScreenFactory([](platform::Platform& p) {
+            auto screen = std::make_unique<web::frmNagScreen2>(p);
+            screen->Form_Load();
+            return std::unique_ptr<QWidget>(std::move(screen));
+        });
     }
-}
 
-void AccessibilityTest::readingBoxAnnouncesTheReading() {
-    testing::FakePlatform fake;
-    ui::frmKarmicDebtNo screen(fake);
-    screen.ShowReading(QString::fromStdU16String(engine::ComposeReading(14)));
-    auto* display = screen.findChild<QPlainTextEdit*>("txtDisplay");
-    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(display);
-    QVERIFY(box->text(QAccessible::Description).startsWith("Karmic Debt Number: 14"));
-    QVERIFY(box->textInterface());
-    QVERIFY(box->textInterface()->text(0, 22).startsWith("Karmic Debt Number: 14"));
-}
+    void everyControlHasAName() {
+        QFETCH(ScreenFactory, make);
+        testing::FakePlatform fake;
+        const auto screen = make(fake);
+        screen->show();
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(screen.get());
+        QVERIFY(root);
+        QVERIFY(root->childCount() > 0);
+        const QStringList missing = Nameless(root);
+        QVERIFY2(missing.isEmpty(), qPrintable("nameless: " + missing.join(", ")));
+    }
+    void enterAndSpacePressTheFocusedButton_data() { everyControlHasAName_data(); }
+    void enterAndSpacePressTheFocusedButton() {
+        QFETCH(ScreenFactory, make);
+        testing::FakePlatform fake;
+        const auto screen = make(fake);
+        screen->show();
+        for (auto* button : screen->findChildren<QPushButton*>()) {
+            if (!button->isVisibleTo(screen.get()))
+                continue;
+            QSignalSpy clicks(button, &QPushButton::clicked);
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+                QTest::keyClick(button, key);
+            QVERIFY2(clicks.count() == 3, qPrintable(button->objectName()));
+        }
+    }
+
+    void readingBoxAnnouncesTheReading() {
+        testing::FakePlatform fake;
+        ui::frmKarmicDebtNo screen(fake);
+        screen.ShowReading(QString::fromStdU16String(engine::ComposeReading(14)));
+        auto* display = screen.findChild<QPlainTextEdit*>("txtDisplay");
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(display);
+        QVERIFY(box->text(QAccessible::Description).startsWith("Karmic Debt Number: 14"));
+        QVERIFY(box->textInterface());
+        QVERIFY(box->textInterface()->text(0, 22).startsWith("Karmic Debt Number: 14"));
+    }
+};
 
 QTEST_MAIN(AccessibilityTest)
 #include "tst_Accessibility.moc"

@@ -82,11 +82,9 @@ Q_DECLARE_METATYPE(engine::CoreNumbers)
 
 namespace engine {
 char* toString(const CoreNumbers& n) {
-    return qstrdup(qPrintable(QString("{%1, %2, %3, %4}")
-                                  .arg(n.Destiny)
-                                  .arg(n.SoulUrge)
-                                  .arg(n.InnerDream)
-                                  .arg(n.BirthDay)));
+    return qstrdup(qPrintable(QString::asprintf("{%lld, %lld, %lld, %lld}", qlonglong(n.Destiny),
+                                                qlonglong(n.SoulUrge), qlonglong(n.InnerDream),
+                                                qlonglong(n.BirthDay))));
 }
 } // namespace engine
 

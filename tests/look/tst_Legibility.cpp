@@ -189,14 +189,9 @@ private slots:
             const QRectF box(margin, margin, caption.box.width(), caption.box.height());
             QVERIFY2(
                 box.adjusted(-0.01, -0.01, 0.01, 0.01).contains(ink),
-                qPrintable(QStringLiteral("at scale %1 the ink spans %2,%3 %4x%5 of a %6x%7 box")
-                               .arg(scale)
-                               .arg(ink.x() - margin)
-                               .arg(ink.y() - margin)
-                               .arg(ink.width())
-                               .arg(ink.height())
-                               .arg(box.width())
-                               .arg(box.height())));
+                qPrintable(QString::asprintf("at scale %g the ink spans %g,%g %gx%g of a %gx%g box",
+                                             scale, ink.x() - margin, ink.y() - margin, ink.width(),
+                                             ink.height(), box.width(), box.height())));
         }
     }
 
@@ -236,13 +231,11 @@ private slots:
                     first = {x, y};
             }
         }
+        const QWidget* where = screen->childAt(first);
         QVERIFY2(changed == 0,
-                 qPrintable(QStringLiteral("%1 pixels change, the first at %2,%3 in %4")
-                                .arg(changed)
-                                .arg(first.x())
-                                .arg(first.y())
-                                .arg(screen->childAt(first) ? screen->childAt(first)->objectName()
-                                                            : QStringLiteral("the screen"))));
+                 qPrintable(QString::asprintf(
+                     "%d pixels change, the first at %d,%d in %s", changed, first.x(), first.y(),
+                     where ? qPrintable(where->objectName()) : "the screen")));
     }
 
 private:

@@ -24,11 +24,8 @@ struct ShownMessage {
 inline char* toString(const std::vector<ShownMessage>& messages) {
     QStringList shown;
     for (const ShownMessage& m : messages)
-        shown << QStringLiteral("\"%1\" (icon %2, buttons %3, \"%4\")")
-                     .arg(m.text)
-                     .arg(int(m.icon))
-                     .arg(int(m.buttons))
-                     .arg(m.caption);
+        shown << QString::asprintf("\"%s\" (icon %d, buttons %d, \"%s\")", qPrintable(m.text),
+                                   int(m.icon), int(m.buttons), qPrintable(m.caption));
     return qstrdup(qPrintable("[" + shown.join(", ") + "]"));
 }
 

@@ -3,6 +3,7 @@
 // platform and a fresh subject made on it: a screen, or the whole lifecycle.
 
 #include "support/FakePlatform.h"
+#include "support/ScreenTesting.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -29,6 +30,9 @@ template <typename Subject> class OnFakePlatform : public FreshForEveryTest {
 protected:
     // What every test expects done to the new subject first: loaded, shown...
     virtual void Prepare() {}
+
+    // A control of the screen under test, by its name.
+    template <typename T> T* child(const char* name) { return Child<T>(subject.get(), name); }
 
     std::unique_ptr<FakePlatform> fake;
     std::unique_ptr<Subject> subject;

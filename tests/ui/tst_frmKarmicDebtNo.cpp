@@ -137,9 +137,6 @@ private slots:
 
 private:
     void Prepare() override { QVERIFY(testing::ShowActive(subject.get())); }
-    template <typename T> T* child(const char* name) {
-        return testing::Child<T>(subject.get(), name);
-    }
     QPlainTextEdit* display() { return child<QPlainTextEdit>("txtDisplay"); }
 };
 

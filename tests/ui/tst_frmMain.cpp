@@ -334,9 +334,6 @@ private:
         subject->Form_Load();
         QVERIFY(testing::ShowActive(subject.get()));
     }
-    template <typename T> T* child(const char* name) {
-        return testing::Child<T>(subject.get(), name);
-    }
     void typeNames(const QString& first, const QString& last) {
         testing::EnterNames(subject.get(), first, last);
     }

@@ -249,9 +249,6 @@ private:
         subject->Form_Load();
         QVERIFY(testing::ShowActive(subject.get()));
     }
-    template <typename T> T* child(const char* name) {
-        return testing::Child<T>(subject.get(), name);
-    }
     QLineEdit* box(const char* name) { return child<QLineEdit>(name); }
     void submit() { QTest::mouseClick(child<QPushButton>("cmdSubmit"), Qt::LeftButton); }
 };

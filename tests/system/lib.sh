@@ -136,6 +136,15 @@ start_program() {
     background_pids+=("$(program_pid "$name")")
 }
 
+# The program's browser becomes a stand-in that notes each URL it is asked to open in
+# $work_dir/opened.
+browser_stand_in() {
+    mkdir -p "$work_dir/bin"
+    printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work_dir/opened" >"$work_dir/bin/xdg-open"
+    chmod +x "$work_dir/bin/xdg-open"
+    export PROGRAM_PATH="$work_dir/bin:$PATH"
+}
+
 program_pid() { cat "$work_dir/$1.pid"; }
 
 # Kills only this test's instance: other tests may run the program at the same time.

@@ -5,14 +5,7 @@ source "$(dirname "$0")/lib.sh"
 STORE_TOOL=${2:?path to store_tool}
 start_display
 
-# The browser is a stand-in that notes what it was asked to open.
-mkdir -p "$work_dir/bin"
-cat >"$work_dir/bin/xdg-open" <<SCRIPT
-#!/bin/sh
-echo "\$1" >>"$work_dir/opened"
-SCRIPT
-chmod +x "$work_dir/bin/xdg-open"
-export PATH="$work_dir/bin:$PATH"
+browser_stand_in
 
 fresh_store() {
     export XDG_CONFIG_HOME="$work_dir/config-$1"

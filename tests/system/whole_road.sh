@@ -15,11 +15,7 @@ background_pids+=($!)
 registrar_up() { grep -q owned "$work_dir/registrar"; }
 wait_until 30 registrar_up || fail "no global menu bar: $(cat "$work_dir/registrar")"
 
-# The browser is a stand-in that notes what it was asked to open.
-mkdir -p "$work_dir/bin"
-printf '#!/bin/sh\necho "$1" >>"%s"\n' "$work_dir/opened" >"$work_dir/bin/xdg-open"
-chmod +x "$work_dir/bin/xdg-open"
-export PROGRAM_PATH="$work_dir/bin:$PATH"
+browser_stand_in
 
 start_program road
 main=$(wait_for_screen frmMain) || fail "no main screen"

@@ -1,4 +1,5 @@
-// Which screen follows which: start-up, Next, Back, and the exits.
+// Which screen follows which: start-up, Next, Back, and the exits; and huge or strange
+// input on that road, which crashes nothing and is still there after Back.
 
 #include "app/Lifecycle.h"
 #include "app/Settings.h"
@@ -11,7 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -76,7 +79,7 @@ private slots:
         QPointer<ui::frmKarmicDebtNo> firstResult = lifecycle->Result();
         const QString firstReading = shownReading();
 
-        QTest::mouseClick(testing::Child<QPushButton>(firstResult, "cmdback"), Qt::LeftButton);
+        pressBack();
         QVERIFY(lifecycle->Main()->isVisible());
         QVERIFY(!lifecycle->Result());
         QCOMPARE(mainChild<QLineEdit>("txtFirstName")->text(), QStringLiteral("ED"));
@@ -135,8 +138,7 @@ private slots:
         lifecycle->Startup();
         enter("ed", "kay", "1");
         pressNext();
-        QTest::mouseClick(testing::Child<QPushButton>(lifecycle->Result(), "cmdback"),
-                          Qt::LeftButton);
+        pressBack();
 
         web::frmNagScreen2* farewell = lifecycle->Farewell();
         QVERIFY(farewell);
@@ -230,6 +232,51 @@ private slots:
         QVERIFY(lifecycle->Main()->isVisible());
     }
 
+    void millionCharacterNameIsPasted() {
+        const QString huge(1'000'000, QLatin1Char('Z'));
+        QApplication::clipboard()->setText(huge);
+        if (QApplication::clipboard()->text().size() != huge.size())
+            QSKIP("this platform has no clipboard");
+        lifecycle->Startup();
+        auto* first = mainChild<QLineEdit>("txtFirstName");
+        first->setFocus();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(first, Qt::Key_V, Qt::ControlModifier);
+        mainChild<QLineEdit>("txtLastName")->setText("KAY");
+        pressNext();
+        QApplication::processEvents();
+        qInfo("paste, Next and the reading took %lld ms", clock.elapsed());
+
+        QCOMPARE(first->text().size(), huge.size());
+        QVERIFY(shownReading().startsWith("Karmic Debt Number: 0")); // 8,000,009 is no debt
+        pressBack();
+        QCOMPARE(mainChild<QLineEdit>("txtFirstName")->text().size(), huge.size());
+    }
+
+    void strangeNamesGiveAReadingAndSurviveBack_data() {
+        QTest::addColumn<QString>("first"); // each with KAY gives 13
+        QTest::newRow("tabs") << "ED\t";
+        QTest::newRow("line breaks") << "ED\r\n\n";
+        QTest::newRow("right-to-left") << QString::fromUtf8("ED דוד محمد");
+        QTest::newRow("emoji") << QString::fromUtf8("ED 🙂👩‍👩‍👧");
+        QTest::newRow("combining marks") << QString::fromUtf8("E\u0301D\u0308");
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "ED";
+        QTest::newRow("control characters") << QString::fromUtf8("ED\x01\x7f");
+    }
+
+    void strangeNamesGiveAReadingAndSurviveBack() {
+        QFETCH(QString, first);
+        lifecycle->Startup();
+        testing::EnterNames(lifecycle->Main(), first, "KAY");
+        const QString typed = mainChild<QLineEdit>("txtFirstName")->text();
+        pressNext();
+        QVERIFY(shownReading().startsWith("Karmic Debt Number: 13\n"));
+        pressBack();
+        QCOMPARE(mainChild<QLineEdit>("txtFirstName")->text(), typed);
+        QCOMPARE(mainChild<QLineEdit>("txtLastName")->text(), QStringLiteral("KAY"));
+    }
+
 private:
     template <typename T> T* mainChild(const char* name) {
         return testing::Child<T>(lifecycle->Main(), name);
@@ -244,6 +291,10 @@ private:
     }
 
     void pressNext() { QTest::mouseClick(mainChild<QPushButton>("cmdNext"), Qt::LeftButton); }
+    void pressBack() {
+        QTest::mouseClick(testing::Child<QPushButton>(lifecycle->Result(), "cmdback"),
+                          Qt::LeftButton);
+    }
 
     QString shownReading() {
         return testing::Child<QPlainTextEdit>(lifecycle->Result(), "txtDisplay")->toPlainText();

@@ -7,21 +7,28 @@ base_config=$XDG_CONFIG_HOME
 base_path=$PATH
 case_number=0
 
-# Starts the program in the environment as the case left it, checks that it starts without
-# a message and gives ED KAY's reading, then ends it.
+# expect_working WHAT [STEP]: starts the program in the environment as the case left it,
+# checks that it starts without a message, takes the step (by default, ED KAY's reading),
+# and checks that it still runs with no message before it ends it.
 expect_working() {
-    local what=$1 name line
+    local what=$1 step=${2:-gives_a_reading}
     case_number=$((case_number + 1))
     name="case$case_number"
     start_program "$name"
     # Any message of start-up would come before the main screen.
     wait_for_screen frmMain >/dev/null || fail "$what: no main screen ($(program_log "$name"))"
     [[ $(count_messages) -eq 0 ]] || fail "$what: a message appeared"
-    line=$(reading_for_ed_kay)
-    [[ $line == "Karmic Debt Number: 13"* ]] || fail "$what: the reading began '$line'"
+    "$step" "$what"
     [[ -z $(program_status "$name") ]] || fail "$what: the program ended"
+    [[ $(count_messages) -eq 0 ]] || fail "$what: a message appeared"
     kill_program "$name"
     echo "ok: $what"
+}
+
+gives_a_reading() {
+    local line
+    line=$(reading_for_ed_kay)
+    [[ $line == "Karmic Debt Number: 13"* ]] || fail "$1: the reading began '$line'"
 }
 
 # Settings store.
@@ -83,59 +90,45 @@ unset TMPDIR XDG_CACHE_HOME
 kill "$squatter" 2>/dev/null || true
 export XDG_RUNTIME_DIR=$saved_runtime
 
-# The browser: missing, hanging, failing. A link is opened first, then the screens must
-# still answer.
-browser_case() {
-    local what=$1 name line main
-    case_number=$((case_number + 1))
-    name="case$case_number"
-    start_program "$name"
-    main=$(wait_for_screen frmMain) || fail "$what: no main screen"
-    press_keys "$main" alt+h o # Help > Online Help
-    # A message would be modal and keep the reading from coming.
-    line=$(reading_for_ed_kay)
-    [[ $line == "Karmic Debt Number: 13"* ]] || fail "$what: after the link the reading began '$line'"
-    [[ $(count_messages) -eq 0 ]] || fail "$what: a message appeared"
-    # Nothing of a URL (a referral's carries what the user typed) reaches any log.
-    ! grep -q 'ssd\.php' "$work_dir/$name.log" || fail "$what: the URL reached the log"
-    kill_program "$name"
-    echo "ok: $what"
+# The browser: missing, hanging, failing. Help > Online Help opens a link, then the screens
+# must still answer: a message would be modal and keep the reading from coming. Nothing of
+# a URL (a referral's carries what the user typed) reaches any log.
+opens_a_link() {
+    press_keys "$(wait_for_screen frmMain)" alt+h o
+    gives_a_reading "$1"
+    ! grep -q 'ssd\.php' "$work_dir/$name.log" || fail "$1: the URL reached the log"
 }
 mkdir -p "$work_dir/empty-bin" "$work_dir/hang-bin" "$work_dir/fail-bin"
 export PROGRAM_PATH="$work_dir/empty-bin" BROWSER=
-browser_case "no xdg-open and no browser"
+expect_working "no xdg-open and no browser" opens_a_link
 # The hanging stand-in notes its process id, so the test ends exactly what it started.
 printf '#!/bin/sh\necho $$ >>"%s"\nexec sleep 600\n' "$work_dir/hung.pids" >"$work_dir/hang-bin/xdg-open"
 printf '#!/bin/sh\necho "cannot open $1" >&2\nexit 3\n' >"$work_dir/fail-bin/xdg-open"
 chmod +x "$work_dir/hang-bin/xdg-open" "$work_dir/fail-bin/xdg-open"
 export PROGRAM_PATH="$work_dir/hang-bin:$base_path"
-browser_case "xdg-open that hangs"
+expect_working "xdg-open that hangs" opens_a_link
 export PROGRAM_PATH="$work_dir/fail-bin:$base_path"
-browser_case "xdg-open that fails"
+expect_working "xdg-open that fails" opens_a_link
 unset PROGRAM_PATH BROWSER
 if [[ -f "$work_dir/hung.pids" ]]; then
     while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$work_dir/hung.pids"
 fi
 
-# The clipboard without an owner: the mouse crosses the reading and nothing happens.
-start_program no_owner
-result=$(show_reading_for_ed_kay)
-mouse_over_reading "$result" click
-press_back "$result"
-[[ -z $(program_status no_owner) ]] || fail "the program ended on a clipboard without owner"
-[[ $(count_messages) -eq 0 ]] || fail "a message appeared"
-kill_program no_owner
-echo "ok: clipboard without an owner"
-
-# The clipboard: text another program owns stays when the mouse crosses the reading.
-case_number=$((case_number + 1))
-start_program clipboard_case
-line=$(reading_for_ed_kay)
-echo -n "copied elsewhere" | xclip -i -selection clipboard
-result=$(wait_for_screen frmKarmicDebtNo)
-mouse_over_reading "$result" click
-press_back "$result"
-[[ $(clipboard) == "copied elsewhere" ]] || fail "the program emptied another program's clipboard"
-[[ -z $(program_status clipboard_case) ]] || fail "the program ended"
-kill_program clipboard_case
+# The clipboard: the mouse crosses the reading and clicks in it. Without an owner nothing
+# happens; text another program took over from the program's copy stays.
+crosses_the_reading() {
+    local result
+    result=$(wait_for_screen frmKarmicDebtNo)
+    mouse_over_reading "$result" click
+    press_back "$result"
+}
+no_owner() { show_reading_for_ed_kay >/dev/null && crosses_the_reading; }
+expect_working "clipboard without an owner" no_owner
+taken_over() {
+    gives_a_reading "$1"
+    echo -n "copied elsewhere" | xclip -i -selection clipboard
+    crosses_the_reading
+    [[ $(clipboard) == "copied elsewhere" ]] || fail "$1: the program emptied another program's clipboard"
+}
+expect_working "clipboard another program took over" taken_over
 echo "damaged environment: all checks passed"

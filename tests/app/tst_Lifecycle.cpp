@@ -5,7 +5,6 @@
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
 #include "support/OnFakePlatform.h"
-#include "support/ScreenTesting.h"
 #include "ui/frmKarmicDebtNo.h"
 #include "ui/frmMain.h"
 #include "web/frmNagScreen2.h"

@@ -83,14 +83,12 @@ private slots:
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("browser"); // $BROWSER
         QTest::addColumn<int>("urlLength");   // past what one argument may hold, it cannot start
-        QTest::newRow("the opener prints the URL") << "xdg-open"
-                                                   << "" << 100;
-        QTest::newRow("no opener and no browser") << ""
-                                                  << "" << 100;
-        QTest::newRow("no opener: $BROWSER") << "my-browser"
-                                             << "nothing:my-browser %s" << 100;
-        QTest::newRow("a URL longer than an argument") << "xdg-open"
-                                                       << "" << 200 * 1024;
+        // clang-format off
+        QTest::newRow("the opener prints the URL") << "xdg-open" << "" << 100;
+        QTest::newRow("no opener and no browser") << "" << "" << 100;
+        QTest::newRow("no opener: $BROWSER") << "my-browser" << "nothing:my-browser %s" << 100;
+        QTest::newRow("a URL longer than an argument") << "xdg-open" << "" << 200 * 1024;
+        // clang-format on
     }
 
     // Whichever way opening a page fails, nothing of the URL, which may carry what the user

@@ -2,7 +2,6 @@
 
 #include "engine/KarmicDebt.h"
 #include "support/OnFakePlatform.h"
-#include "support/ScreenTesting.h"
 #include "ui/frmKarmicDebtNo.h"
 #include "web/OpenPage.h"
 

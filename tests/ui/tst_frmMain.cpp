@@ -2,7 +2,6 @@
 
 #include "platform/Product.h"
 #include "support/OnFakePlatform.h"
-#include "support/ScreenTesting.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
 #include "web/OpenPage.h"

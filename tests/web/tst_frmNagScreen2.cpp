@@ -1,7 +1,6 @@
 // The farewell screen: its load, placeholders, links and the refer-a-friend checks.
 
 #include "support/OnFakePlatform.h"
-#include "support/ScreenTesting.h"
 #include "web/OpenPage.h"
 #include "web/frmNagScreen2.h"
 

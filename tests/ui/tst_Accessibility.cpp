@@ -74,6 +74,7 @@ private slots:
         const QStringList missing = Nameless(root);
         QVERIFY2(missing.isEmpty(), qPrintable("nameless: " + missing.join(", ")));
     }
+
     void enterAndSpacePressTheFocusedButton_data() { everyControlHasAName_data(); }
     void enterAndSpacePressTheFocusedButton() {
         QFETCH(ScreenFactory, make);

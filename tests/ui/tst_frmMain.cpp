@@ -101,7 +101,7 @@ private slots:
     void validation() {
         QFETCH(Entries, entries);
         const auto& [first, last, day, month, year, message, focus] = entries;
-        typeNames(first, last);
+        testing::EnterNames(subject.get(), first, last);
         child<QComboBox>("cboDate")->setCurrentIndex(day - 1);
         child<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
         auto* years = child<QComboBox>("cboYear");
@@ -124,7 +124,7 @@ private slots:
     }
 
     void dateFailureLeavesFocusWhereItWas() {
-        typeNames("ED", "KAY");
+        testing::EnterNames(subject.get(), "ED", "KAY");
         child<QComboBox>("cboDate")->setCurrentIndex(30);
         child<QComboBox>("cboMonth")->setCurrentIndex(10);
         child<QLineEdit>("txtMiddleName")->setFocus();
@@ -184,7 +184,7 @@ private slots:
     }
 
     void enterInANameBoxDoesNotStartNext() {
-        typeNames("ED", "KAY");
+        testing::EnterNames(subject.get(), "ED", "KAY");
         QSignalSpy next(subject.get(), &frmMain::nextRequested);
         auto* box = child<QLineEdit>("txtLastName");
         box->setFocus();
@@ -218,7 +218,7 @@ private slots:
         child<QAction>("mnuNext")->trigger();
         QCOMPARE(fake->messages.size(), 1u);
         QCOMPARE(fake->messages[0].text, QStringLiteral("Please Enter Your First Name"));
-        typeNames("ED", "KAY");
+        testing::EnterNames(subject.get(), "ED", "KAY");
         child<QAction>("mnuNext")->trigger();
         QCOMPARE(next.count(), 1);
     }
@@ -332,9 +332,6 @@ private:
     void Prepare() override {
         subject->Form_Load();
         QVERIFY(testing::ShowActive(subject.get()));
-    }
-    void typeNames(const QString& first, const QString& last) {
-        testing::EnterNames(subject.get(), first, last);
     }
     QWidget* brandInFront() {
         auto* frame = child<QGroupBox>("fraFullBrand");

@@ -3,6 +3,8 @@
 # a valid desktop entry, the icon theme entries, valid AppStream metainfo, and dependencies
 # computed from the linked libraries.
 set -euo pipefail
+source "$(dirname "$0")/../support/needs.sh"
+needs dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file
 build_dir=${1:?build directory}
 app_id=${2:?application id}
 version=${3:?version}

@@ -8,6 +8,7 @@ source "$(dirname "$0")/../system/lib.sh"
 [[ $(id -u) -eq 0 ]] || { echo "skipped: installing a package needs root"; exit 77; }
 [[ ${CI:-} == true ]] || ischroot ||
     { echo "skipped: installs and purges the package only in CI or in a chroot"; exit 77; }
+needs dpkg-shlibdeps lintian
 package=nuvra-karmic-debt-number
 
 cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work_dir/deb" >"$work_dir/cpack.log" 2>&1 ||

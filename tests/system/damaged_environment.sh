@@ -2,6 +2,7 @@
 # A damaged environment, case by case: the program starts, its screens work, nothing
 # crashes, and no message appears that the user could not act on.
 source "$(dirname "$0")/lib.sh"
+needs xclip
 start_display
 base_config=$XDG_CONFIG_HOME
 base_path=$PATH

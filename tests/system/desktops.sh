@@ -9,6 +9,7 @@
 # Wayland itself).
 source "$(dirname "$0")/lib.sh"
 desktop=${2:?which desktop}
+needs wmctrl xlogo
 title='Nuvra Karmic Debt Number v1.90'
 
 # The client area as x y width height on the root window.
@@ -70,6 +71,7 @@ farewell_stays_above() {
 
 # sway runs only for an unprivileged user: as root, it and its clients run as nobody.
 sway_road() {
+    needs sway swaymsg jq xhost setpriv
     local run_as=() home=$work_dir/sway
     mkdir -p "$home/runtime"
     chmod 755 "$work_dir" "$home"
@@ -124,8 +126,7 @@ sway_road() {
 
 # GNOME on Wayland: X clients go to its Xwayland; Wayland clients get the title bar Qt draws.
 gnome_on_wayland() {
-    # The runtime directory outlives a run; an earlier run's key would be refused.
-    rm -f "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.*
+    needs xwd /usr/bin/convert
     start_display mutter-wayland
     local outer=$DISPLAY
     export DISPLAY=":$(sed -n 's/.*Using public X11 display :\([0-9]*\).*/\1/p' "$work_dir/wm.log")"
@@ -140,6 +141,7 @@ gnome_on_wayland() {
 # KDE on Wayland, headless, with its Xwayland. kwin_wayland carries a file capability that a
 # container refuses to grant, and a plain copy of it runs.
 kde_on_wayland() {
+    needs kwin_wayland dbus-run-session
     cp "$(command -v kwin_wayland)" "$work_dir/kwin_wayland"
     # KWin starts the programs it is given once Xwayland is up, with DISPLAY set to it.
     printf '#!/bin/sh\necho "$DISPLAY" >%s/x-display\n' "$work_dir" >"$work_dir/report-display"

@@ -1,6 +1,8 @@
 # Helpers for tests that drive the real program on a private X display with a window
 # manager, using real key events. Source this file; it cleans up after itself.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../support/needs.sh"
+needs xdotool xprop xwininfo
 
 PROGRAM=${1:?path to the program}
 export QT_QPA_PLATFORM=xcb
@@ -12,6 +14,10 @@ MESSAGE_TITLE='^Nuvra Karmic Debt Number$'
 
 declare -a background_pids=() background_groups=()
 work_dir=$(mktemp -d)
+# The runtime directory holds the compositors' sockets, and a socket's path may not pass
+# 107 bytes: the build tree may lie too deep, so each test gets a short one of its own.
+export XDG_RUNTIME_DIR=$work_dir/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # in_own_group COMMAND...: starts the command in the background in a process group of its
 # own, which cleanup ends whole: a session bus, a compositor and their Xwayland.
@@ -91,6 +97,7 @@ start_display() {
         ;;
     *) fail "no window manager called $manager" ;;
     esac
+    needs Xvfb "${command[@]:0:1}" "${command[@]:2:1}"
     for attempt in 1 2 3; do
         Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work_dir/display" 2>/dev/null &
         xvfb=$!
@@ -278,7 +285,7 @@ frame_centred() {
 }
 
 # The main screen's client area as WIDTH HEIGHT LEFT TOP, found by its light blue on a
-# picture of the X display that a Wayland compositor draws into.
+# picture of the X display that a Wayland compositor draws into. Needs xwd and ImageMagick.
 drawn_client_area() {
     xwd -root -silent | /usr/bin/convert xwd:- -fill black +opaque "rgb(124,165,231)" -trim \
         -format '%w %h %X %Y\n' info: 2>/dev/null | tr -d +

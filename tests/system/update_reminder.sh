@@ -2,6 +2,7 @@
 # The update reminder in the real program: it asks before any screen shows, Yes hands the
 # download page to the browser, and in no locale does it ask again the same day.
 source "$(dirname "$0")/lib.sh"
+needs_locales en_US.UTF-8 de_DE.UTF-8
 STORE_TOOL=${2:?path to store_tool}
 start_display
 

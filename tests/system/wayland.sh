@@ -3,6 +3,7 @@
 # GNOME and KDE run), Wayland alone (with Qt's own title bar), a platform the user chose,
 # and no display at all.
 source "$(dirname "$0")/lib.sh"
+needs weston xwd /usr/bin/convert
 start_display
 weston --backend=headless-backend.so --socket=nuvra-wayland --idle-time=0 \
     >"$work_dir/weston.log" 2>&1 &

@@ -3,6 +3,7 @@
 # reading, Back with the entries kept, File > Exit to the farewell screen, and its Exit. The
 # desktop offers a global menu bar, as Plasma's and Unity-style panels do.
 source "$(dirname "$0")/lib.sh"
+needs dbus-daemon xclip
 BUS_NAME=${2:?path to bus_name}
 start_display
 

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The picture tool draws every screen, each a non-empty PNG of the screen's size.
 set -euo pipefail
+source "$(dirname "$0")/../support/needs.sh"
+needs file
 tool=${1:?path to screenshots}
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

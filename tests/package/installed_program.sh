@@ -4,10 +4,10 @@
 # of it under /usr. Installing needs root, and it runs only where nothing can be lost: in
 # CI or in a chroot, never on a machine whose own copy of the program a purge would remove.
 build_dir=${2:?build directory}
-source "$(dirname "$0")/../system/lib.sh"
 [[ $(id -u) -eq 0 ]] || { echo "skipped: installing a package needs root"; exit 77; }
 [[ ${CI:-} == true ]] || ischroot ||
     { echo "skipped: installs and purges the package only in CI or in a chroot"; exit 77; }
+source "$(dirname "$0")/../system/lib.sh"
 needs dpkg-shlibdeps lintian
 package=nuvra-karmic-debt-number
 

@@ -115,8 +115,12 @@ void frmMain::BuildControls(QWidget* client) {
     cboMonth_->setAccessibleName(QStringLiteral("Month of birth"));
     cboDate_->setAccessibleName(QStringLiteral("Day of birth"));
     cboYear_->setAccessibleName(QStringLiteral("Year of birth"));
-    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_})
+    // On Linux, Qt (6.4 and 6.8 alike) gives a screen reader a list's current entry as its
+    // name, so the list's own name goes into the description, which does get through.
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_}) {
+        list->setAccessibleDescription(list->accessibleName());
         list->view()->setAccessibleName(list->accessibleName());
+    }
     look::FitTogether({Label1, Label4, Label5});
 
     // The date reads month, day, year, and Tab follows it.

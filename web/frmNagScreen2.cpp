@@ -19,8 +19,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace web {
 
@@ -256,6 +258,12 @@ const frmNagScreen2::FormBox* frmNagScreen2::FormBoxOf(const QObject* box) const
     return found == formBoxes_.end() ? nullptr : &*found;
 }
 
+void frmNagScreen2::ClearPendingPlaceholder() {
+    const FormBox* form = std::exchange(placeholderToClear_, nullptr);
+    if (form && TrimSpaces(TextOf(form->box)) == form->placeholder)
+        SetTextOf(form->box, QString());
+}
+
 bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
     const FormBox* form = FormBoxOf(watched);
     if (!form)
@@ -263,14 +271,30 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
 
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (TrimSpaces(TextOf(form->box)) == form->placeholder)
-            SetTextOf(form->box, QString());
+        // Cleared a turn later: text changes that reach a screen reader before the focus
+        // does would make it move on without saying which box this is.
+        if (TrimSpaces(TextOf(form->box)) == form->placeholder) {
+            placeholderToClear_ = form;
+            QTimer::singleShot(0, this, &frmNagScreen2::ClearPendingPlaceholder);
+        }
         break;
     case QEvent::FocusOut:
+        if (placeholderToClear_ == form)
+            placeholderToClear_ = nullptr;
         if (TrimSpaces(TextOf(form->box)).isEmpty())
             SetTextOf(form->box, form->placeholder);
         break;
+    case QEvent::InputMethod:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Drop:
+        // What the user puts in never joins the placeholder, however fast it comes.
+        if (placeholderToClear_ == form)
+            ClearPendingPlaceholder();
+        break;
     case QEvent::KeyPress:
+        if (placeholderToClear_ == form)
+            ClearPendingPlaceholder();
         if (form->address && static_cast<QKeyEvent*>(event)->text() == QLatin1String(" ")) {
             Refuse(QStringLiteral("Email Address Cannot Contain Space"));
             form->box->setFocus();

@@ -59,6 +59,7 @@ private:
         bool address;
     };
     const FormBox* FormBoxOf(const QObject* box) const;
+    void ClearPendingPlaceholder();
 
     platform::Platform& platform_;
     modTellAFriend referral_;
@@ -74,6 +75,8 @@ private:
     MessageTextBox* txtMessage_ = nullptr;
     QPushButton* cmdSubmit_ = nullptr;
     std::vector<FormBox> formBoxes_;
+    // The box that has just taken the focus and whose placeholder is still to be cleared.
+    const FormBox* placeholderToClear_ = nullptr;
 };
 
 } // namespace web

@@ -78,16 +78,17 @@ private slots:
 
     void placeholdersClearAndReturn() {
         auto* name = box("txtName");
+        // The placeholder goes a turn after the focus comes, or at once when keys come first.
         name->setFocus();
-        QCOMPARE(name->text(), QString());
         QTest::keyClicks(name, "  ");
+        QCOMPARE(name->text(), QStringLiteral("  "));
         box("txtEmail")->setFocus();
         QCOMPARE(name->text(), QStringLiteral("Your Name")); // spaces only count as empty
-        QCOMPARE(box("txtEmail")->text(), QString());
+        QTRY_COMPARE(box("txtEmail")->text(), QString());
 
         name->setText("  Your Name ");
         name->setFocus();
-        QCOMPARE(name->text(), QString()); // trimmed, it is the placeholder
+        QTRY_COMPARE(name->text(), QString()); // trimmed, it is the placeholder
 
         // The message's first text keeps its line break, so focusing it clears nothing;
         // once emptied it gets back the placeholder without the break.

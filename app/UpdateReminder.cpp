@@ -137,8 +137,11 @@ ReminderOutcome CheckUpdateReminder(platform::Platform& platform, bool mayAsk) {
 
     const auto answer = platform.ShowMessage(Question, platform::MessageIcon::Information,
                                              platform::MessageButtons::YesNo, platform::AppTitle);
+    // The question may have stood open past midnight, or for days on a sleeping laptop: the
+    // next period runs from the answer.
+    const QString answeredOn = StoredDateText(platform.Today(), platform.UserLocale());
     if (WriteSetting(platform, InstallKey, InstallAfterAnswer(ReadSetting(platform, InstallKey))) &&
-        WriteSetting(platform, DurationKey, todayText) && answer == platform::MessageAnswer::Yes)
+        WriteSetting(platform, DurationKey, answeredOn) && answer == platform::MessageAnswer::Yes)
         web::OpenPage(platform, web::PageKey::DownloadWebPage);
     return ReminderOutcome::Asked;
 }

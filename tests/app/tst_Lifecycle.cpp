@@ -71,6 +71,8 @@ private slots:
 
     void backKeepsEntriesAndNextShowsAFreshReading() {
         lifecycle->Startup();
+        const QPoint movedTo = lifecycle->Main()->pos() + QPoint(40, -30);
+        lifecycle->Main()->move(movedTo); // as the user drags it
         enter("ed", "kay", "1");
         auto* months = mainChild<QComboBox>("cboMonth");
         months->setCurrentIndex(6);
@@ -80,6 +82,7 @@ private slots:
 
         pressBack();
         QVERIFY(lifecycle->Main()->isVisible());
+        QCOMPARE(lifecycle->Main()->pos(), movedTo);
         QVERIFY(!lifecycle->Result());
         QCOMPARE(mainChild<QLineEdit>("txtFirstName")->text(), QStringLiteral("ED"));
         QCOMPARE(mainChild<QLineEdit>("txtLastName")->text(), QStringLiteral("KAY"));

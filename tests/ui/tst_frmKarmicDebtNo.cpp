@@ -97,12 +97,15 @@ private slots:
         QVERIFY(!fake->ownsClipboard);
     }
 
-    // Pressed inside, a selection would be dragged out whole to another program.
+    // Pressed inside, a selection would be dragged out whole to another program. Ending it
+    // leaves the view where the user scrolled it, away from the selection's end.
     void aPressInsideTheSelectionStartsANewOne() {
         subject->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
         display()->selectAll();
+        display()->verticalScrollBar()->setValue(0);
         QTest::mousePress(display()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
         QVERIFY(!display()->textCursor().hasSelection());
+        QCOMPARE(display()->verticalScrollBar()->value(), 0);
         QTest::mouseRelease(display()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
     }
 

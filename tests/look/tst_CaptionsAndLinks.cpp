@@ -1,8 +1,14 @@
-// The caption texts every screen shows, and the link label's click.
+// The caption texts every screen shows, an underline kept in its box, and the link label's
+// click.
 
+#include "look/CaptionFitting.h"
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
 
+#include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -36,6 +42,42 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, shown);
         QCOMPARE(CaptionText(caption), shown);
+    }
+
+    // Some fonts draw the underline below their descent, outside the line its text fills.
+    void anUnderlineKeepsToItsBox() {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(DEEP_UNDERLINE_FONT));
+        QVERIFY(id >= 0);
+        QFont font(QFontDatabase::applicationFontFamilies(id).value(0));
+        font.setPointSizeF(8.25);
+        font.setUnderline(true);
+        QLabel label(QStringLiteral("Forum"));
+        label.setFont(font);
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label.resize(200, QFontMetrics(font).height());
+        look::FitCaption(&label);
+
+        const QPoint margin(20, 20);
+        QImage image(label.size() + 2 * QSize(margin.x(), margin.y()), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.setFont(label.font());
+            painter.drawText(label.rect().translated(margin),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, label.text());
+        }
+        int lowestInk = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 160)
+                    lowestInk = y - margin.y();
+            }
+        }
+        QVERIFY(lowestInk >= 0);
+        QVERIFY2(
+            lowestInk < label.height(),
+            qPrintable(QString::asprintf("ink down to row %d of a box %d high at %gpt", lowestInk,
+                                         label.height(), label.font().pointSizeF())));
     }
 
     void linkLabelClick_data() {

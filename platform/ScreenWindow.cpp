@@ -245,6 +245,7 @@ public:
         compositorWait_.setSingleShot(true);
         compositorWait_.setInterval(CompositorWaitMs);
         connect(&compositorWait_, &QTimer::timeout, this, &FixedSizeKeeper::Fix);
+        LetCompositorSizesThrough();
     }
 
 protected:
@@ -283,11 +284,11 @@ private:
                 PutBackSize();
             return;
         }
-        // The compositor has answered Qt's maximize.
+        // The compositor has answered Qt's maximize, or has given another size meanwhile.
         compositorWait_.stop();
-        if (window_->size() == size_ && !IsEnlarged())
+        if (!IsEnlarged())
             Fix();
-        else if (IsEnlarged())
+        else
             QTimer::singleShot(0, this, &FixedSizeKeeper::UndoEnlargement);
     }
 
@@ -328,6 +329,17 @@ private:
         window_->setFixedSize(size_);
         if (layoutFixed_)
             window_->layout()->setSizeConstraint(QLayout::SetFixedSize);
+        LetCompositorSizesThrough();
+    }
+
+    // Qt keeps a fixed window at its size whatever a Wayland compositor asks, and says
+    // nothing; the compositor keeps the frame it asked for (sway's "resize set" leaves the
+    // form in a corner of a larger frame) until the window commits another size. One pixel
+    // of width to spare lets the compositor's size through, to be put back like any other;
+    // the height stays fixed, so sway still floats the window.
+    void LetCompositorSizesThrough() {
+        if (OnPlatform("wayland"))
+            handle_->setMaximumSize(size_ + QSize(1, 0));
     }
 
     QWidget* window_;

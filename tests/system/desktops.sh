@@ -110,10 +110,12 @@ sway_road() {
         floats() { [[ -n $(floating) ]]; }
         wait_until 30 floats || fail "on $platform the main screen does not float: $(program_log "$platform")"
         size=$(floating)
-        sway_says "[title=\"^$title\$\"] fullscreen enable" >/dev/null
-        sleep 0.5
         floats_at() { [[ $(floating) == "$1" ]]; }
-        wait_until 30 floats_at "$size" || fail "on $platform full screen was not undone: $(floating), not $size"
+        for change in "resize set 700 500" "fullscreen enable" "resize set 640 480"; do
+            sway_says "[title=\"^$title\$\"] $change" >/dev/null
+            sleep 0.5
+            wait_until 30 floats_at "$size" || fail "on $platform \"$change\" was not undone: $(floating), not $size"
+        done
         ! program_ended "$platform" || fail "on $platform the program ended: $(program_log "$platform")"
         kill_program "$platform"
     done

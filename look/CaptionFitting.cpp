@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -35,10 +36,24 @@ double NeededHeight(const QFontMetricsF& metrics, const QFont& font, const QRect
     return height;
 }
 
-bool TextFits(const QFont& font, const QString& text, const QRect& box, int flags) {
+// The part of the box the text takes in each direction: up to 1 where it fits.
+struct Share {
+    double across;
+    double down;
+    bool Fits() const { return across <= 1 && down <= 1; }
+};
+
+Share ShareOfBox(const QFont& font, const QString& text, const QRect& box, int flags) {
     const QFontMetricsF metrics(font);
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, box.width(), 1e6), flags, text);
-    return bounds.width() <= box.width() && NeededHeight(metrics, font, bounds) <= box.height();
+    return {bounds.width() / std::max(box.width(), 1),
+            NeededHeight(metrics, font, bounds) / std::max(box.height(), 1)};
+}
+
+// Text grows in proportion to its size, give or take the rounding of its metrics, so the
+// measure at one size tells near enough the size at which it would just fill its box.
+double SizeThatFills(double points, const Share& share) {
+    return points / std::max(share.across, share.down);
 }
 
 // The part of the control its parents leave on screen: a label placed partly past its
@@ -105,6 +120,36 @@ void MakeRoomForOverhang(QLabel* label) {
     label->setIndent(overhang > 0 ? int(std::ceil(overhang)) : -1);
 }
 
+bool FitsAt(QFont font, double points, const CaptionBox& caption) {
+    font.setPointSizeF(points);
+    return ShareOfBox(font, caption.text, caption.box, caption.flags).Fits();
+}
+
+// The largest size, in steps down from the designed one to the smallest, at which the
+// caption fits; the smallest where none does. Each size tried costs a font of its own, so
+// the search starts where the designed size's measure says the text would fill its box.
+double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
+    if (designed <= SmallestPoints)
+        return designed;
+    font.setPointSizeF(designed);
+    const Share share = ShareOfBox(font, caption.text, caption.box, caption.flags);
+    if (share.Fits())
+        return designed;
+    const double stepsDown = std::round((designed - SizeThatFills(designed, share)) / PointStep);
+    double points = std::max(designed - std::max(stepsDown, 1.0) * PointStep, SmallestPoints);
+    if (FitsAt(font, points, caption)) {
+        while (points + PointStep < designed && FitsAt(font, points + PointStep, caption))
+            points += PointStep;
+        return points;
+    }
+    while (points > SmallestPoints) {
+        points -= PointStep;
+        if (FitsAt(font, points, caption))
+            break;
+    }
+    return points;
+}
+
 } // namespace
 
 void FitCaption(QWidget* control) {
@@ -119,13 +164,7 @@ void FitCaption(QWidget* control) {
         designed = font.pointSizeF();
         control->setProperty(DesignedPointsProperty, designed);
     }
-    double points = designed.toDouble();
-    font.setPointSizeF(points);
-    while (points > SmallestPoints &&
-           !TextFits(font, caption->text, caption->box, caption->flags)) {
-        points -= PointStep;
-        font.setPointSizeF(points);
-    }
+    font.setPointSizeF(FittingPoints(font, designed.toDouble(), *caption));
     control->setFont(font);
 }
 

@@ -2,7 +2,9 @@
 
 #include "resources/Resources.h"
 
+#include <QEvent>
 #include <QFontDatabase>
+#include <QTimer>
 #include <QWidget>
 
 namespace look {
@@ -129,9 +131,38 @@ void ApplyScreenLook(QWidget* screen) {
     screen->setFont(Verdana());
 }
 
+namespace {
+
+// Reading the icon's images and handing them to the window system costs about as much as
+// laying out the whole screen, and nothing shows the icon before the window is up: it
+// follows the first frame.
+class IconAfterFirstFrame : public QObject {
+public:
+    explicit IconAfterFirstFrame(QWidget* screen) : QObject(screen), screen_(screen) {
+        screen->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            screen_->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                screen_->setWindowIcon(ApplicationIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* screen_;
+};
+
+} // namespace
+
 void SetScreenTitle(QWidget* screen, const QString& title) {
     screen->setWindowTitle(title);
-    screen->setWindowIcon(ApplicationIcon());
+    new IconAfterFirstFrame(screen);
 }
 
 QString CaptionText(const QString& caption) {

@@ -44,7 +44,7 @@ void SetFaceColour(QWidget* widget, const QColor& background, const QColor& text
 // Light blue background, white text, Verdana 8.25 pt, black button captions; every
 // colour the screen's controls use is its own, whatever the desktop's palette.
 void ApplyScreenLook(QWidget* screen);
-// The caption in the title bar, and the application icon beside it.
+// The caption in the title bar, and the application icon beside it from the first frame on.
 void SetScreenTitle(QWidget* screen, const QString& title);
 
 // A caption's access-key markers turned into the text a label shows: "&&" is one "&".

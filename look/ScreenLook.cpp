@@ -4,6 +4,9 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QTimer>
 #include <QWidget>
 
@@ -129,13 +132,18 @@ void ApplyScreenLook(QWidget* screen) {
                         {QPalette::Button, ScreenBackground}});
     screen->setAutoFillBackground(true);
     screen->setFont(Verdana());
+    // The style caches what it draws under the palette's key, and a screen built afresh
+    // has a palette of its own: once the screen is gone, its entries are of no more use,
+    // and the pixmap cache would keep their keys for as long as the program runs.
+    QObject::connect(screen, &QObject::destroyed, [] { QPixmapCache::clear(); });
 }
 
 namespace {
 
 // Reading the icon's images and handing them to the window system costs about as much as
 // laying out the whole screen, and nothing shows the icon before the window is up: it
-// follows the first frame.
+// follows the first frame. It is the application's, one for every screen: each icon of
+// its own would leave entries in Qt's pixmap cache that are never taken out again.
 class IconAfterFirstFrame : public QObject {
 public:
     explicit IconAfterFirstFrame(QWidget* screen) : QObject(screen), screen_(screen) {
@@ -147,7 +155,8 @@ protected:
         if (event->type() == QEvent::Paint) {
             screen_->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
-                screen_->setWindowIcon(ApplicationIcon());
+                if (QGuiApplication::windowIcon().isNull())
+                    QGuiApplication::setWindowIcon(ApplicationIcon());
                 deleteLater();
             });
         }
@@ -162,7 +171,8 @@ private:
 
 void SetScreenTitle(QWidget* screen, const QString& title) {
     screen->setWindowTitle(title);
-    new IconAfterFirstFrame(screen);
+    if (QGuiApplication::windowIcon().isNull())
+        new IconAfterFirstFrame(screen);
 }
 
 QString CaptionText(const QString& caption) {
@@ -192,7 +202,16 @@ QIcon ApplicationIcon() {
 }
 
 QPixmap ApplicationPixmap(int size) {
-    return ApplicationIcon().pixmap(size, size);
+    resources::Initialize();
+    int source = 0;
+    for (int available : resources::ApplicationIconSizes) {
+        source = available;
+        if (available >= size)
+            break;
+    }
+    const QPixmap image(resources::ApplicationIconPath(source));
+    return source == size ? image
+                          : image.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 } // namespace look

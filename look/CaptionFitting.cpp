@@ -1,16 +1,21 @@
 #include "look/CaptionFitting.h"
 
+#include "look/ScreenLook.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 
 namespace look {
@@ -125,9 +130,80 @@ bool FitsAt(QFont font, double points, const CaptionBox& caption) {
     return ShareOfBox(font, caption.text, caption.box, caption.flags).Fits();
 }
 
+// Measures a caption at other sizes the way ShareOfBox does, without a font for each size:
+// a font of a new size is a font engine of its own, with a fontconfig match, while a raw
+// font takes the size from the engine already loaded.
+class SizeProbe {
+public:
+    SizeProbe(const QFont& font, const CaptionBox& caption)
+        : font_(QRawFont::fromFont(font)), pixelsPerPoint_(font_.pixelSize() / font.pointSizeF()),
+          underline_(font.underline()), caption_(caption),
+          text_(caption.flags & Qt::TextShowMnemonic ? CaptionText(caption.text) : caption.text) {
+        text_.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    }
+
+    bool Valid() const { return font_.isValid(); }
+
+    Share At(double points) {
+        // A font is drawn at the whole pixel size nearest to its point size, so near sizes
+        // measure alike.
+        const int pixels = int(std::floor(pixelsPerPoint_ * points + 0.5));
+        const auto known = measured_.find(pixels);
+        if (known != measured_.end())
+            return known->second;
+        return measured_[pixels] = Measure(pixels);
+    }
+
+private:
+    Share Measure(int pixels) const {
+        // At the font's own size its own engine measures, with its glyphs already loaded.
+        QRawFont raw = font_;
+        if (pixels != int(font_.pixelSize()))
+            raw.setPixelSize(pixels);
+        QTextLayout layout(text_);
+        layout.setRawFont(raw);
+        QTextOption option;
+        option.setWrapMode(caption_.flags & Qt::TextWordWrap ? QTextOption::WordWrap
+                                                             : QTextOption::ManualWrap);
+        layout.setTextOption(option);
+        // Lines stacked as QFontMetricsF::boundingRect stacks them: each after the first on a
+        // whole pixel, the font's leading above it.
+        double width = 0;
+        double height = 0;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(caption_.box.width());
+            if (line.lineNumber() > 0)
+                height = std::ceil(height + raw.leading());
+            height += line.ascent() + line.descent();
+            width = std::max(width, line.naturalTextWidth());
+        }
+        layout.endLayout();
+        if (underline_) {
+            const double lastBaseline = height - raw.descent();
+            height = std::max(height, lastBaseline + raw.underlinePosition() + raw.lineThickness());
+        }
+        return {width / std::max(caption_.box.width(), 1),
+                height / std::max(caption_.box.height(), 1)};
+    }
+
+    const QRawFont font_;
+    const double pixelsPerPoint_;
+    const bool underline_;
+    const CaptionBox caption_;
+    QString text_;
+    std::map<int, Share> measured_;
+};
+
+bool SameShare(const Share& a, const Share& b) {
+    constexpr double Tolerance = 1e-9;
+    return std::abs(a.across - b.across) < Tolerance && std::abs(a.down - b.down) < Tolerance;
+}
+
 // The largest size, in steps down from the designed one to the smallest, at which the
-// caption fits; the smallest where none does. Each size tried costs a font of its own, so
-// the search starts where the designed size's measure says the text would fill its box.
+// caption fits; the smallest where none does. Each size of a font costs an engine of its
+// own, so the sizes are tried with a raw font, and only the one chosen is set in a font;
+// where the raw font does not measure the designed size alike, every size is a font.
 double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
     if (designed <= SmallestPoints)
         return designed;
@@ -135,18 +211,24 @@ double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
     const Share share = ShareOfBox(font, caption.text, caption.box, caption.flags);
     if (share.Fits())
         return designed;
+    SizeProbe probe(font, caption);
+    const bool probing = probe.Valid() && SameShare(probe.At(designed), share);
+    const auto fits = [&](double points) {
+        return probing ? probe.At(points).Fits() : FitsAt(font, points, caption);
+    };
     const double stepsDown = std::round((designed - SizeThatFills(designed, share)) / PointStep);
     double points = std::max(designed - std::max(stepsDown, 1.0) * PointStep, SmallestPoints);
-    if (FitsAt(font, points, caption)) {
-        while (points + PointStep < designed && FitsAt(font, points + PointStep, caption))
+    if (fits(points)) {
+        while (points + PointStep < designed && fits(points + PointStep))
             points += PointStep;
-        return points;
+    } else {
+        while (points > SmallestPoints && !fits(points - PointStep))
+            points -= PointStep;
+        points = std::max(points - PointStep, SmallestPoints);
     }
-    while (points > SmallestPoints) {
+    // The raw font's answer, checked with the font itself; the font is needed anyway.
+    while (probing && points > SmallestPoints && !FitsAt(font, points, caption))
         points -= PointStep;
-        if (FitsAt(font, points, caption))
-            break;
-    }
     return points;
 }
 

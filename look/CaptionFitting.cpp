@@ -30,15 +30,20 @@ constexpr const char* DesignedPointsProperty = "designedPoints";
 // Marks a control fitted with its set, which a fit of the whole window leaves alone.
 constexpr const char* FittedWithSetProperty = "fittedWithSet";
 
-// The height the text's ink needs when set in this box: its lines, and the underline of
-// the last one when the font has one.
-double NeededHeight(const QFontMetricsF& metrics, const QFont& font, const QRectF& bounds) {
-    double height = bounds.height();
-    if (font.underline()) {
-        const double lastBaseline = bounds.height() - metrics.descent();
-        height = std::max(height, lastBaseline + metrics.underlinePos() + metrics.lineWidth());
-    }
-    return height;
+// Where a font draws its underline.
+struct Underline {
+    double descent;
+    double position;
+    double thickness;
+};
+
+// The height the text's ink needs: its lines, and the underline of the last one when the
+// font has one.
+double NeededHeight(double linesHeight, bool underlined, const Underline& underline) {
+    if (!underlined)
+        return linesHeight;
+    const double lastBaseline = linesHeight - underline.descent;
+    return std::max(linesHeight, lastBaseline + underline.position + underline.thickness);
 }
 
 // The part of the box the text takes in each direction: up to 1 where it fits.
@@ -48,11 +53,15 @@ struct Share {
     bool Fits() const { return across <= 1 && down <= 1; }
 };
 
+Share ShareOf(double width, double height, const QRect& box) {
+    return {width / std::max(box.width(), 1), height / std::max(box.height(), 1)};
+}
+
 Share ShareOfBox(const QFont& font, const QString& text, const QRect& box, int flags) {
     const QFontMetricsF metrics(font);
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, box.width(), 1e6), flags, text);
-    return {bounds.width() / std::max(box.width(), 1),
-            NeededHeight(metrics, font, bounds) / std::max(box.height(), 1)};
+    const Underline underline{metrics.descent(), metrics.underlinePos(), metrics.lineWidth()};
+    return ShareOf(bounds.width(), NeededHeight(bounds.height(), font.underline(), underline), box);
 }
 
 // Text grows in proportion to its size, give or take the rounding of its metrics, so the
@@ -137,7 +146,7 @@ class SizeProbe {
 public:
     SizeProbe(const QFont& font, const CaptionBox& caption)
         : font_(QRawFont::fromFont(font)), pixelsPerPoint_(font_.pixelSize() / font.pointSizeF()),
-          underline_(font.underline()), caption_(caption),
+          underlined_(font.underline()), caption_(caption),
           text_(caption.flags & Qt::TextShowMnemonic ? CaptionText(caption.text) : caption.text) {
         text_.replace(QLatin1Char('\n'), QChar::LineSeparator);
     }
@@ -179,17 +188,13 @@ private:
             width = std::max(width, line.naturalTextWidth());
         }
         layout.endLayout();
-        if (underline_) {
-            const double lastBaseline = height - raw.descent();
-            height = std::max(height, lastBaseline + raw.underlinePosition() + raw.lineThickness());
-        }
-        return {width / std::max(caption_.box.width(), 1),
-                height / std::max(caption_.box.height(), 1)};
+        const Underline underline{raw.descent(), raw.underlinePosition(), raw.lineThickness()};
+        return ShareOf(width, NeededHeight(height, underlined_, underline), caption_.box);
     }
 
     const QRawFont font_;
     const double pixelsPerPoint_;
-    const bool underline_;
+    const bool underlined_;
     const CaptionBox caption_;
     QString text_;
     std::map<int, Share> measured_;

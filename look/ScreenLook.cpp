@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <map>
+
 namespace look {
 
 int Px(int twips) {
@@ -41,36 +43,53 @@ bool IsGenericName(const QString& family) {
     return generic.contains(family, Qt::CaseInsensitive);
 }
 
+// The family a screen font is drawn in, and whether it names an installed font: a generic
+// name leaves fontconfig a choice to make.
+struct Family {
+    QString name;
+    bool installed;
+};
+
 // Where Verdana and MS Sans Serif are missing, as on every Linux desktop: the desktop's own
 // sans-serif, then the common ones. Fontconfig's first answer can be a monospace font
 // (where only Liberation fonts are installed), so a fixed-pitch desktop font is passed by.
-// The family is chosen once, from the font database, so no font has to go through
-// fontconfig's fallback matching at start-up.
-QString FamilyFor(const QString& wanted) {
-    if (Installed(wanted))
-        return wanted;
-    static const QString standIn = [] {
-        QStringList candidates;
-        const QString desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        if (!IsGenericName(desktop) && !QFontDatabase::isFixedPitch(desktop))
-            candidates << desktop;
-        candidates << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans")
-                   << QStringLiteral("Liberation Sans") << QStringLiteral("Cantarell")
-                   << QStringLiteral("Arial");
-        for (const QString& family : candidates) {
-            if (Installed(family))
-                return family;
-        }
-        return desktop;
-    }();
-    return standIn;
+Family StandIn() {
+    QStringList candidates;
+    const QString desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    if (!IsGenericName(desktop) && !QFontDatabase::isFixedPitch(desktop))
+        candidates << desktop;
+    candidates << QStringLiteral("DejaVu Sans") << QStringLiteral("Noto Sans")
+               << QStringLiteral("Liberation Sans") << QStringLiteral("Cantarell")
+               << QStringLiteral("Arial");
+    for (const QString& family : candidates) {
+        if (Installed(family))
+            return {family, true};
+    }
+    return {desktop, Installed(desktop)};
+}
+
+// Chosen once for each family a screen asks for, from the font database, so no font has to
+// go through fontconfig's fallback matching at start-up, and the list of installed families,
+// long where many fonts are, is read only a few times.
+const Family& FamilyFor(const QString& wanted) {
+    static std::map<QString, Family> chosen;
+    auto known = chosen.find(wanted);
+    if (known == chosen.end()) {
+        static const Family standIn = StandIn();
+        known = chosen.emplace(wanted, Installed(wanted) ? Family{wanted, true} : standIn).first;
+    }
+    return known->second;
 }
 
 } // namespace
 
 QFont ScreenFont(const QString& family, double points, bool bold, bool underline) {
-    QFont font(FamilyFor(family));
-    font.setStyleHint(QFont::SansSerif);
+    const Family& chosen = FamilyFor(family);
+    QFont font(chosen.name);
+    // On an installed family the hint changes nothing drawn, yet it would keep the font
+    // from sharing the font engine the desktop's own font has already loaded.
+    if (!chosen.installed)
+        font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(bold);
     font.setUnderline(underline);

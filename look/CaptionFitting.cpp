@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <optional>
 
@@ -239,32 +240,42 @@ double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
 
 } // namespace
 
-void FitCaption(QWidget* control) {
+namespace {
+
+// Fits the control's caption at the largest size up to `ceiling` (and up to the size it was
+// designed with) and returns the size it is set in.
+double FitCaptionUpTo(QWidget* control, double ceiling) {
     if (auto* label = qobject_cast<QLabel*>(control))
         MakeRoomForOverhang(label);
+    QFont font = control->font();
     const auto caption = CaptionOf(control);
     if (!caption)
-        return;
-    QFont font = control->font();
+        return font.pointSizeF();
     QVariant designed = control->property(DesignedPointsProperty);
     if (!designed.isValid()) {
         designed = font.pointSizeF();
         control->setProperty(DesignedPointsProperty, designed);
     }
-    font.setPointSizeF(FittingPoints(font, designed.toDouble(), *caption));
+    font.setPointSizeF(FittingPoints(font, std::min(designed.toDouble(), ceiling), *caption));
     control->setFont(font);
+    return font.pointSizeF();
 }
 
+} // namespace
+
+void FitCaption(QWidget* control) {
+    FitCaptionUpTo(control, std::numeric_limits<double>::max());
+}
+
+// Each control is tried only from the size the ones before it fit at: whatever it could
+// take above that, the set would not use.
 void FitTogether(std::initializer_list<QWidget*> controls) {
-    double smallest = 0;
-    for (QWidget* control : controls) {
-        FitCaption(control);
-        const double points = control->font().pointSizeF();
-        smallest = smallest > 0 ? std::min(smallest, points) : points;
-    }
+    double shared = std::numeric_limits<double>::max();
+    for (QWidget* control : controls)
+        shared = std::min(shared, FitCaptionUpTo(control, shared));
     for (QWidget* control : controls) {
         QFont font = control->font();
-        font.setPointSizeF(smallest);
+        font.setPointSizeF(shared);
         control->setFont(font);
         control->setProperty(FittedWithSetProperty, true);
     }

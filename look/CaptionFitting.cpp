@@ -152,12 +152,22 @@ public:
         text_.replace(QLatin1Char('\n'), QChar::LineSeparator);
     }
 
-    bool Valid() const { return font_.isValid(); }
+    // A raw font has no fallback: a letter it lacks would be drawn by another font, which
+    // only the font itself measures.
+    bool CoversText() const {
+        if (!font_.isValid())
+            return false;
+        return std::all_of(text_.cbegin(), text_.cend(), [this](QChar c) {
+            return c == QChar::LineSeparator || font_.supportsCharacter(c);
+        });
+    }
+
+    // What the font itself measured at its own size: the raw font, taken from the same
+    // engine, would lay it out alike.
+    void Know(double points, const Share& share) { measured_[PixelsAt(points)] = share; }
 
     Share At(double points) {
-        // A font is drawn at the whole pixel size nearest to its point size, so near sizes
-        // measure alike.
-        const int pixels = int(std::floor(pixelsPerPoint_ * points + 0.5));
+        const int pixels = PixelsAt(points);
         const auto known = measured_.find(pixels);
         if (known != measured_.end())
             return known->second;
@@ -165,6 +175,10 @@ public:
     }
 
 private:
+    // A font is drawn at the whole pixel size nearest to its point size, so near sizes
+    // measure alike.
+    int PixelsAt(double points) const { return int(std::floor(pixelsPerPoint_ * points + 0.5)); }
+
     Share Measure(int pixels) const {
         // At the font's own size its own engine measures, with its glyphs already loaded.
         QRawFont raw = font_;
@@ -201,15 +215,10 @@ private:
     std::map<int, Share> measured_;
 };
 
-bool SameShare(const Share& a, const Share& b) {
-    constexpr double Tolerance = 1e-9;
-    return std::abs(a.across - b.across) < Tolerance && std::abs(a.down - b.down) < Tolerance;
-}
-
 // The largest size, in steps down from the designed one to the smallest, at which the
 // caption fits; the smallest where none does. Each size of a font costs an engine of its
 // own, so the sizes are tried with a raw font, and only the one chosen is set in a font;
-// where the raw font does not measure the designed size alike, every size is a font.
+// where the raw font lacks a letter of the caption, every size is a font.
 double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
     if (designed <= SmallestPoints)
         return designed;
@@ -218,7 +227,8 @@ double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
     if (share.Fits())
         return designed;
     SizeProbe probe(font, caption);
-    const bool probing = probe.Valid() && SameShare(probe.At(designed), share);
+    const bool probing = probe.CoversText();
+    probe.Know(designed, share);
     const auto fits = [&](double points) {
         return probing ? probe.At(points).Fits() : FitsAt(font, points, caption);
     };
@@ -237,10 +247,6 @@ double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
         points -= PointStep;
     return points;
 }
-
-} // namespace
-
-namespace {
 
 // Fits the control's caption at the largest size up to `ceiling` (and up to the size it was
 // designed with) and returns the size it is set in.

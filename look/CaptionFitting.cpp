@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <map>
 #include <optional>
 
 namespace look {
@@ -58,17 +57,44 @@ Share ShareOf(double width, double height, const QRect& box) {
     return {width / std::max(box.width(), 1), height / std::max(box.height(), 1)};
 }
 
-Share ShareOfBox(const QFont& font, const QString& text, const QRect& box, int flags) {
+// A caption laid out at one size: how much of its box it takes, and what its lines are
+// made of.
+struct Measure {
+    Share share;
+    double width;
+    int lines;
+    double lineHeight; // ascent and descent
+    double leading;
+    double underlineBelow; // how far an underline reaches past the last line's descent
+};
+
+Measure MeasureIn(const QFont& font, const QString& text, const QRect& box, int flags) {
     const QFontMetricsF metrics(font);
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, box.width(), 1e6), flags, text);
     const Underline underline{metrics.descent(), metrics.underlinePos(), metrics.lineWidth()};
-    return ShareOf(bounds.width(), NeededHeight(bounds.height(), font.underline(), underline), box);
+    const double needed = NeededHeight(bounds.height(), font.underline(), underline);
+    const double lineHeight = metrics.ascent() + metrics.descent();
+    const double leading = std::max(metrics.leading(), 0.0);
+    // Lines after the first each start on a whole pixel, a fraction further down at most.
+    const int lines = 1 + int(std::floor((bounds.height() - lineHeight) / (lineHeight + leading)));
+    return {ShareOf(bounds.width(), needed, box),
+            bounds.width(),
+            std::max(lines, 1),
+            lineHeight,
+            leading,
+            needed - bounds.height()};
 }
 
-// Text grows in proportion to its size, give or take the rounding of its metrics, so the
-// measure at one size tells near enough the size at which it would just fill its box.
-double SizeThatFills(double points, const Share& share) {
-    return points / std::max(share.across, share.down);
+// The largest pixel size at which the caption measured at `pixels` should fit, on the
+// reckoning that its width and line height shrink in proportion, that it needs no more
+// lines than now, and that each line after the first may start up to a pixel lower.
+double SurePixels(const Measure& measured, int pixels, const QRect& box) {
+    const double lines = measured.lines;
+    const double height =
+        lines * measured.lineHeight + (lines - 1) * measured.leading + measured.underlineBelow;
+    const double byHeight = pixels * (box.height() - (lines - 1)) / height;
+    const double byWidth = pixels * box.width() / std::max(measured.width, 1.0);
+    return measured.share.across > 1 ? std::min(byHeight, byWidth) : byHeight;
 }
 
 // The part of the control its parents leave on screen: a label placed partly past its
@@ -137,58 +163,51 @@ void MakeRoomForOverhang(QLabel* label) {
 
 bool FitsAt(QFont font, double points, const CaptionBox& caption) {
     font.setPointSizeF(points);
-    return ShareOfBox(font, caption.text, caption.box, caption.flags).Fits();
+    return MeasureIn(font, caption.text, caption.box, caption.flags).share.Fits();
 }
 
-// Measures a caption at other sizes the way ShareOfBox does, without a font for each size:
-// a font of a new size is a font engine of its own, with a fontconfig match, while a raw
-// font takes the size from the engine already loaded.
-class SizeProbe {
+// The whole pixel size a point size is drawn at, on a screen of `dpi` dots per inch: font
+// engines come in whole pixel sizes, so near point sizes draw and measure alike.
+int PixelsAt(double points, int dpi) {
+    return qRound(std::floor(points * dpi / 72 * 100 + 0.5) / 100);
+}
+
+// The largest step below the designed size that is drawn at `pixels` or fewer; the smallest
+// size where there is none.
+double LargestStepAt(int pixels, double designed, int dpi) {
+    double points = designed - PointStep;
+    while (points > SmallestPoints && PixelsAt(points, dpi) > pixels)
+        points -= PointStep;
+    return std::max(points, SmallestPoints);
+}
+
+// Measures a caption at other pixel sizes the way MeasureIn does, with a raw font taken from
+// the engine the font already has: a font of a new size would be an engine of its own, with
+// a fontconfig match of its own.
+class RawProbe {
 public:
-    SizeProbe(const QFont& font, const CaptionBox& caption)
-        : font_(QRawFont::fromFont(font)), pixelsPerPoint_(font_.pixelSize() / font.pointSizeF()),
-          underlined_(font.underline()), caption_(caption),
+    RawProbe(const QFont& font, const CaptionBox& caption)
+        : font_(QRawFont::fromFont(font)), underlined_(font.underline()), box_(caption.box),
+          wrapped_(caption.flags & Qt::TextWordWrap),
           text_(caption.flags & Qt::TextShowMnemonic ? CaptionText(caption.text) : caption.text) {
         text_.replace(QLatin1Char('\n'), QChar::LineSeparator);
     }
 
     // A raw font has no fallback: a letter it lacks would be drawn by another font, which
     // only the font itself measures.
-    bool CoversText() const {
-        if (!font_.isValid())
-            return false;
-        return std::all_of(text_.cbegin(), text_.cend(), [this](QChar c) {
-            return c == QChar::LineSeparator || font_.supportsCharacter(c);
-        });
+    bool Usable() const {
+        return font_.isValid() && std::all_of(text_.cbegin(), text_.cend(), [this](QChar c) {
+                   return c == QChar::LineSeparator || font_.supportsCharacter(c);
+               });
     }
 
-    // What the font itself measured at its own size: the raw font, taken from the same
-    // engine, would lay it out alike.
-    void Know(double points, const Share& share) { measured_[PixelsAt(points)] = share; }
-
-    Share At(double points) {
-        const int pixels = PixelsAt(points);
-        const auto known = measured_.find(pixels);
-        if (known != measured_.end())
-            return known->second;
-        return measured_[pixels] = Measure(pixels);
-    }
-
-private:
-    // A font is drawn at the whole pixel size nearest to its point size, so near sizes
-    // measure alike.
-    int PixelsAt(double points) const { return int(std::floor(pixelsPerPoint_ * points + 0.5)); }
-
-    Share Measure(int pixels) const {
-        // At the font's own size its own engine measures, with its glyphs already loaded.
+    bool FitsAt(int pixels) const {
         QRawFont raw = font_;
-        if (pixels != int(font_.pixelSize()))
-            raw.setPixelSize(pixels);
+        raw.setPixelSize(pixels);
         QTextLayout layout(text_);
         layout.setRawFont(raw);
         QTextOption option;
-        option.setWrapMode(caption_.flags & Qt::TextWordWrap ? QTextOption::WordWrap
-                                                             : QTextOption::ManualWrap);
+        option.setWrapMode(wrapped_ ? QTextOption::WordWrap : QTextOption::ManualWrap);
         layout.setTextOption(option);
         // Lines stacked as QFontMetricsF::boundingRect stacks them: each after the first on a
         // whole pixel, the font's leading above it.
@@ -196,7 +215,7 @@ private:
         double height = 0;
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(caption_.box.width());
+            line.setLineWidth(box_.width());
             if (line.lineNumber() > 0)
                 height = std::ceil(height + raw.leading());
             height += line.ascent() + line.descent();
@@ -204,47 +223,45 @@ private:
         }
         layout.endLayout();
         const Underline underline{raw.descent(), raw.underlinePosition(), raw.lineThickness()};
-        return ShareOf(width, NeededHeight(height, underlined_, underline), caption_.box);
+        return ShareOf(width, NeededHeight(height, underlined_, underline), box_).Fits();
     }
 
+private:
     const QRawFont font_;
-    const double pixelsPerPoint_;
     const bool underlined_;
-    const CaptionBox caption_;
+    const QRect box_;
+    const bool wrapped_;
     QString text_;
-    std::map<int, Share> measured_;
 };
 
 // The largest size, in steps down from the designed one to the smallest, at which the
-// caption fits; the smallest where none does. Each size of a font costs an engine of its
-// own, so the sizes are tried with a raw font, and only the one chosen is set in a font;
-// where the raw font lacks a letter of the caption, every size is a font.
-double FittingPoints(QFont font, double designed, const CaptionBox& caption) {
+// caption fits; the smallest where none does. Each size of a font is a font engine of its
+// own, with a fontconfig match, so sizes are not tried one after another: the measure at
+// the designed size tells the size the caption should fit at, and that size is measured
+// with the font the caption is then drawn in.
+double FittingPoints(QFont font, double designed, const CaptionBox& caption, int dpi) {
     if (designed <= SmallestPoints)
         return designed;
     font.setPointSizeF(designed);
-    const Share share = ShareOfBox(font, caption.text, caption.box, caption.flags);
-    if (share.Fits())
+    const Measure measured = MeasureIn(font, caption.text, caption.box, caption.flags);
+    if (measured.share.Fits())
         return designed;
-    SizeProbe probe(font, caption);
-    const bool probing = probe.CoversText();
-    probe.Know(designed, share);
-    const auto fits = [&](double points) {
-        return probing ? probe.At(points).Fits() : FitsAt(font, points, caption);
-    };
-    const double stepsDown = std::round((designed - SizeThatFills(designed, share)) / PointStep);
-    double points = std::max(designed - std::max(stepsDown, 1.0) * PointStep, SmallestPoints);
-    if (fits(points)) {
-        while (points + PointStep < designed && fits(points + PointStep))
-            points += PointStep;
-    } else {
-        while (points > SmallestPoints && !fits(points - PointStep))
-            points -= PointStep;
-        points = std::max(points - PointStep, SmallestPoints);
+    const int designedPixels = PixelsAt(designed, dpi);
+    int pixels = std::clamp(int(SurePixels(measured, designedPixels, caption.box)),
+                            PixelsAt(SmallestPoints, dpi), designedPixels - 1);
+    // Wrapped text may need fewer lines at a smaller size than the reckoning allows for:
+    // the sizes above it are tried with a raw font.
+    if (measured.lines > 1 && pixels + 1 < designedPixels) {
+        const RawProbe probe(font, caption);
+        if (probe.Usable()) {
+            while (pixels + 1 < designedPixels && probe.FitsAt(pixels + 1))
+                ++pixels;
+        }
     }
-    // The raw font's answer, checked with the font itself; the font is needed anyway.
-    while (probing && points > SmallestPoints && !FitsAt(font, points, caption))
-        points -= PointStep;
+    // Where rounding makes the text come out larger than reckoned, the next size down.
+    double points = LargestStepAt(pixels, designed, dpi);
+    while (points > SmallestPoints && !FitsAt(font, points, caption))
+        points = LargestStepAt(PixelsAt(points, dpi) - 1, designed, dpi);
     return points;
 }
 
@@ -262,7 +279,8 @@ double FitCaptionUpTo(QWidget* control, double ceiling) {
         designed = font.pointSizeF();
         control->setProperty(DesignedPointsProperty, designed);
     }
-    font.setPointSizeF(FittingPoints(font, std::min(designed.toDouble(), ceiling), *caption));
+    font.setPointSizeF(FittingPoints(font, std::min(designed.toDouble(), ceiling), *caption,
+                                     control->logicalDpiY()));
     control->setFont(font);
     return font.pointSizeF();
 }

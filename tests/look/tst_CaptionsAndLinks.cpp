@@ -1,11 +1,12 @@
-// The caption texts every screen shows, an underline kept in its box, and the link label's
-// click.
+// The caption texts every screen shows, captions fitted to their boxes, and the link
+// label's click.
 
 #include "look/CaptionFitting.h"
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -78,6 +79,52 @@ private slots:
             lowestInk < label.height(),
             qPrintable(QString::asprintf("ink down to row %d of a box %d high at %gpt", lowestInk,
                                          label.height(), label.font().pointSizeF())));
+    }
+
+    // Set smaller only as far as it must be: the next step up would not fit.
+    void aCaptionTakesTheLargestSizeThatFits_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("wrapped");
+        QTest::addColumn<QSizeF>("boxShare"); // of the text's size at the designed size
+        const QString banner = QStringLiteral(
+            "Home Business Opportunity. Start your own Internet business and make money online. "
+            "Get this software fully branded for your website. Click here for more details.");
+        QTest::newRow("one line too wide")
+            << QStringLiteral("Middle Name") << false << QSizeF(0.85, 1.5);
+        QTest::newRow("one line too low")
+            << QStringLiteral("Middle Name") << false << QSizeF(1.5, 0.95);
+        QTest::newRow("wrapped lines too many") << banner << true << QSizeF(1.0, 0.9);
+        QTest::newRow("wrapped lines far too many") << banner << true << QSizeF(1.0, 0.6);
+    }
+
+    void aCaptionTakesTheLargestSizeThatFits() {
+        QFETCH(QString, text);
+        QFETCH(bool, wrapped);
+        QFETCH(QSizeF, boxShare);
+        const int flags = Qt::AlignLeft | Qt::AlignTop | (wrapped ? Qt::TextWordWrap : 0);
+        constexpr double Designed = 8.25;
+        const auto bounds = [&](double points, int width) {
+            QFont font = look::ScreenFont(QStringLiteral("Verdana"), points);
+            return QFontMetricsF(font).boundingRect(QRectF(0, 0, width, 1e6), flags, text);
+        };
+        const int width = wrapped ? 400 : int(bounds(Designed, 1000).width() * boxShare.width());
+        const QSizeF designedSize = bounds(Designed, width).size();
+        QLabel label(text);
+        label.setFont(look::ScreenFont(QStringLiteral("Verdana"), Designed));
+        label.setWordWrap(wrapped);
+        label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label.resize(width, int(designedSize.height() * boxShare.height()));
+        look::FitCaption(&label);
+
+        const double points = label.font().pointSizeF();
+        const QRect box = label.contentsRect().adjusted(std::max(label.indent(), 0), 0, 0, 0);
+        const auto fits = [&](double size) {
+            const QSizeF needed = bounds(size, box.width()).size();
+            return needed.width() <= box.width() && needed.height() <= box.height();
+        };
+        QVERIFY2(points < Designed && fits(points), qPrintable(QString::number(points)));
+        QVERIFY2(!fits(points + 0.25),
+                 qPrintable(QStringLiteral("%1pt would fit too").arg(points + 0.25)));
     }
 
     void linkLabelClick_data() {

@@ -150,13 +150,21 @@ std::optional<CaptionBox> CaptionOf(QWidget* control) {
 }
 
 // A letter that reaches left of its origin (the tail of a "J") would lose that ink at the
-// edge of a left-aligned label: the text starts that much further in.
+// edge of a left-aligned label: the text starts that much further in. Only a letter that
+// can begin a line meets that edge, and each is measured once.
 void MakeRoomForOverhang(QLabel* label) {
     if (!(label->alignment() & Qt::AlignLeft))
         return;
+    const QString text = label->text();
+    QString lineStarts;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool startsLine = i == 0 || !text[i - 1].isLetterOrNumber();
+        if (startsLine && !lineStarts.contains(text[i]))
+            lineStarts += text[i];
+    }
     const QFontMetricsF metrics(label->font());
     double overhang = 0;
-    for (const QChar c : label->text())
+    for (const QChar c : lineStarts)
         overhang = std::max(overhang, -metrics.leftBearing(c));
     label->setIndent(overhang > 0 ? int(std::ceil(overhang)) : -1);
 }

@@ -91,8 +91,7 @@ void Lifecycle::Next() {
     connect(result, &ui::frmKarmicDebtNo::closeRequested, this, &Lifecycle::ResultExitSequence);
     result->show();
     result->activateWindow();
-    const std::u16string reading = engine::MakeReading(main->EnteredInput());
-    result->ShowReading(QString::fromStdU16String(reading));
+    result->ShowReading(engine::MakeReading(main->EnteredInput()));
 }
 
 // Back unloads the result screen, and the main screen takes its place. The farewell screen

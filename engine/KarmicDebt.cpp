@@ -98,18 +98,23 @@ KarmicDebtNo FindKarmicDebt(const CoreNumbers& numbers) {
     return debt;
 }
 
-std::u16string ComposeReading(KarmicDebtNo debt) {
-    if (!IsDebtValue(debt))
-        debt = 0;
-    std::u16string reading;
-    reading.append(Header).append(Decimal(debt)).append(ParagraphEnd);
-    reading.append(GeneralParagraph).append(ParagraphEnd);
-    reading.append(DebtParagraph(debt)).append(ParagraphEnd);
-    reading.append(ParagraphEnd);
-    return reading;
+std::u16string Reading::Text() const {
+    std::u16string text;
+    for (const std::u16string& paragraph : paragraphs)
+        text.append(paragraph);
+    return text;
 }
 
-std::u16string MakeReading(const CoreInput& input) {
+Reading ComposeReading(KarmicDebtNo debt) {
+    if (!IsDebtValue(debt))
+        debt = 0;
+    const auto paragraph = [](std::u16string text) { return text.append(ParagraphEnd); };
+    return {{paragraph(std::u16string(Header) + Decimal(debt)),
+             paragraph(std::u16string(GeneralParagraph)),
+             paragraph(std::u16string(DebtParagraph(debt))), paragraph(u"")}};
+}
+
+Reading MakeReading(const CoreInput& input) {
     return ComposeReading(FindKarmicDebt(ComputeCoreNumbers(input)));
 }
 

@@ -4,6 +4,7 @@
 #include "engine/CoreNumbers.h"
 
 #include <string>
+#include <vector>
 
 namespace engine {
 
@@ -13,10 +14,17 @@ using KarmicDebtNo = int;
 // The later number wins: BirthDay over InnerDream over SoulUrge over Destiny.
 KarmicDebtNo FindKarmicDebt(const CoreNumbers& numbers);
 
-// Four paragraphs, each followed by CR LF CR LF: the header with the number, the general
-// paragraph, the paragraph for the debt (or the no-debt line) and an empty paragraph.
-std::u16string ComposeReading(KarmicDebtNo debt);
+// What the result screen shows, paragraph by paragraph: the header with the number, the
+// general paragraph, the paragraph for the debt (or the no-debt line) and an empty
+// paragraph, each with the CR LF CR LF that follows it.
+struct Reading {
+    std::vector<std::u16string> paragraphs;
+    // The paragraphs one after the other: the reading as one text.
+    std::u16string Text() const;
+};
 
-std::u16string MakeReading(const CoreInput& input);
+Reading ComposeReading(KarmicDebtNo debt);
+
+Reading MakeReading(const CoreInput& input);
 
 } // namespace engine

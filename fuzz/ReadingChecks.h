@@ -15,7 +15,7 @@ namespace fuzzchecks {
 inline bool IsOneOfTheReadings(const std::u16string& reading) {
     static constexpr int Debts[] = {0, 13, 14, 16, 19};
     return std::any_of(std::begin(Debts), std::end(Debts),
-                       [&](int debt) { return reading == engine::ComposeReading(debt); });
+                       [&](int debt) { return reading == engine::ComposeReading(debt).Text(); });
 }
 
 // The reading is one of the five, the letter classes split the letters exactly, and the
@@ -24,7 +24,7 @@ inline bool ReadingHolds(const std::uint8_t* data, std::size_t size) {
     using namespace engine;
     const auto fields = SplitFields(data, size, 4);
     const CoreInput input{fields[0], fields[1], fields[2], fields[3]};
-    if (!IsOneOfTheReadings(MakeReading(input)))
+    if (!IsOneOfTheReadings(MakeReading(input).Text()))
         return false;
 
     std::u16string joined;

@@ -1,5 +1,6 @@
 #include "ui/frmKarmicDebtNo.h"
 
+#include "engine/KarmicDebt.h"
 #include "look/CaptionFitting.h"
 #include "look/Controls.h"
 #include "look/ScreenLook.h"
@@ -16,12 +17,6 @@ namespace ui {
 
 using look::TwipsRect;
 using look::Verdana;
-
-namespace {
-
-const QString ParagraphEnd = QStringLiteral("\r\n\r\n");
-
-} // namespace
 
 frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform) {
@@ -60,14 +55,10 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
             &frmKarmicDebtNo::txtDisplay_ClipboardGuard);
 }
 
-void frmKarmicDebtNo::ShowReading(const QString& reading) {
-    qsizetype start = 0;
-    while (start < reading.size()) {
-        const qsizetype end = reading.indexOf(ParagraphEnd, start);
-        const qsizetype next = end < 0 ? reading.size() : end + ParagraphEnd.size();
-        txtDisplay_->insertPlainText(platform::WithQtLineBreaks(reading.mid(start, next - start)));
-        start = next;
-    }
+void frmKarmicDebtNo::ShowReading(const engine::Reading& reading) {
+    for (const std::u16string& paragraph : reading.paragraphs)
+        txtDisplay_->insertPlainText(
+            platform::WithQtLineBreaks(QString::fromStdU16String(paragraph)));
     QTextCursor caret = txtDisplay_->textCursor();
     caret.movePosition(QTextCursor::Start);
     txtDisplay_->setTextCursor(caret);

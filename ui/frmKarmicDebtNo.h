@@ -10,6 +10,9 @@
 class QPlainTextEdit;
 class QPushButton;
 
+namespace engine {
+struct Reading;
+}
 namespace platform {
 class Platform;
 }
@@ -23,7 +26,7 @@ public:
     explicit frmKarmicDebtNo(platform::Platform& platform, QWidget* parent = nullptr);
 
     // Inserts the reading (CR LF line breaks) paragraph by paragraph and shows its start.
-    void ShowReading(const QString& reading);
+    void ShowReading(const engine::Reading& reading);
 
 public slots:
     void cmdback_Click();

@@ -250,7 +250,7 @@ private slots:
         QFETCH(int, debt);
         QFETCH(QString, expected);
         QFETCH(int, length);
-        const QString reading = Q(ComposeReading(debt));
+        const QString reading = Q(ComposeReading(debt).Text());
         QCOMPARE(expected.size(), length);
         for (qsizetype i = 0; i < qMin(reading.size(), expected.size()); ++i) {
             if (reading[i] != expected[i])
@@ -261,9 +261,9 @@ private slots:
     }
 
     void readingConstantsKeepTheirQuirks() {
-        QVERIFY(Q(ComposeReading(19)).contains("person.  It's"));
-        QVERIFY(Q(ComposeReading(13)).contains("Don 't get"));
-        const QString noDebt = Q(MakeReading({u"JOHN", u"", u"SMITH", u"5"}));
+        QVERIFY(Q(ComposeReading(19).Text()).contains("person.  It's"));
+        QVERIFY(Q(ComposeReading(13).Text()).contains("Don 't get"));
+        const QString noDebt = Q(MakeReading({u"JOHN", u"", u"SMITH", u"5"}).Text());
         QVERIFY(noDebt.startsWith("Karmic Debt Number: 0\r\n\r\n"));
         QVERIFY(noDebt.endsWith(NoDebt + "\r\n\r\n\r\n\r\n"));
     }

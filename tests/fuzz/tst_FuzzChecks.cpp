@@ -46,7 +46,7 @@ private slots:
         QTest::addColumn<QString>("reading");
         QTest::addColumn<bool>("known");
         const auto reading = [](int debt) {
-            return QString::fromStdU16String(engine::ComposeReading(debt));
+            return QString::fromStdU16String(engine::ComposeReading(debt).Text());
         };
         for (int debt : {0, 13, 14, 16, 19})
             QTest::addRow("debt %d", debt) << reading(debt) << true;

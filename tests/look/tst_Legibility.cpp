@@ -128,7 +128,7 @@ private slots:
         main->Form_Load();
         addScreen("main", std::move(main));
         auto result = std::make_unique<ui::frmKarmicDebtNo>(fake);
-        result->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
+        result->ShowReading(engine::ComposeReading(13));
         addScreen("reading", std::move(result));
         addScreen("about", std::make_unique<ui::frmAbout>(fake));
         for (int appeal = 0; appeal < 4; ++appeal) {

@@ -140,7 +140,7 @@ private slots:
     void readingBoxAnnouncesTheReading() {
         testing::FakePlatform fake;
         ui::frmKarmicDebtNo screen(fake);
-        screen.ShowReading(QString::fromStdU16String(engine::ComposeReading(14)));
+        screen.ShowReading(engine::ComposeReading(14));
         auto* display = screen.findChild<QPlainTextEdit*>("txtDisplay");
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(display);
         QVERIFY(box->text(QAccessible::Description).startsWith("Karmic Debt Number: 14"));

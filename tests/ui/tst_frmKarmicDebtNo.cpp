@@ -28,10 +28,11 @@ class frmKarmicDebtNoTest : public testing::OnFakePlatform<frmKarmicDebtNo> {
 private slots:
     void readingShowsFromTheTop() {
         QVERIFY(display()->toPlainText().isEmpty());
-        const QString reading = QString::fromStdU16String(engine::ComposeReading(13));
+        const engine::Reading reading = engine::ComposeReading(13);
         subject->ShowReading(reading);
 
-        QCOMPARE(display()->toPlainText(), QString(reading).replace("\r\n", "\n"));
+        const QString text = QString::fromStdU16String(reading.Text());
+        QCOMPARE(display()->toPlainText(), QString(text).replace("\r\n", "\n"));
         QCOMPARE(display()->textCursor().position(), 0);
         QCOMPARE(display()->verticalScrollBar()->value(), 0);
         QVERIFY(display()->verticalScrollBar()->maximum() > 0); // long enough to scroll
@@ -40,7 +41,7 @@ private slots:
     }
 
     void readingBoxRefusesTyping() {
-        subject->ShowReading(QString::fromStdU16String(engine::ComposeReading(0)));
+        subject->ShowReading(engine::ComposeReading(0));
         const QString before = display()->toPlainText();
         display()->setFocus();
         QTest::keyClicks(display(), "typed");
@@ -92,7 +93,7 @@ private slots:
 
     void showingTheReadingEmptiesOurClipboard() {
         fake->ownsClipboard = true;
-        subject->ShowReading(QString::fromStdU16String(engine::ComposeReading(16)));
+        subject->ShowReading(engine::ComposeReading(16));
         QCOMPARE(fake->clipboardEmptied, 1);
         QVERIFY(!fake->ownsClipboard);
     }
@@ -100,7 +101,7 @@ private slots:
     // Pressed inside, a selection would be dragged out whole to another program. Ending it
     // leaves the view where the user scrolled it, away from the selection's end.
     void aPressInsideTheSelectionStartsANewOne() {
-        subject->ShowReading(QString::fromStdU16String(engine::ComposeReading(13)));
+        subject->ShowReading(engine::ComposeReading(13));
         display()->selectAll();
         display()->verticalScrollBar()->setValue(0);
         QTest::mousePress(display()->viewport(), Qt::LeftButton, {}, QPoint(20, 5));

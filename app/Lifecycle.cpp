@@ -3,7 +3,7 @@
 #include "app/UpdateReminder.h"
 #include "engine/KarmicDebt.h"
 #include "platform/Platform.h"
-#include "platform/Product.h"
+#include "resources/Product.h"
 #include "ui/frmKarmicDebtNo.h"
 #include "ui/frmMain.h"
 #include "web/frmNagScreen2.h"
@@ -26,7 +26,7 @@ void Lifecycle::Startup() {
     if (platform_.PreviousInstanceRunning()) {
         platform_.ShowMessage(QStringLiteral("Application is already running"),
                               platform::MessageIcon::Information, platform::MessageButtons::Ok,
-                              platform::AppTitle);
+                              product::AppTitle);
         EndProgram();
         return;
     }

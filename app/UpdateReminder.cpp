@@ -2,7 +2,7 @@
 
 #include "app/Settings.h"
 #include "platform/Platform.h"
-#include "platform/Product.h"
+#include "resources/Product.h"
 #include "web/OpenPage.h"
 
 #include <cstdlib>
@@ -136,7 +136,7 @@ ReminderOutcome CheckUpdateReminder(platform::Platform& platform, bool mayAsk) {
         return ReminderOutcome::Quiet;
 
     const auto answer = platform.ShowMessage(Question, platform::MessageIcon::Information,
-                                             platform::MessageButtons::YesNo, platform::AppTitle);
+                                             platform::MessageButtons::YesNo, product::AppTitle);
     // The question may have stood open past midnight, or for days on a sleeping laptop: the
     // next period runs from the answer.
     const QString answeredOn = StoredDateText(platform.Today(), platform.UserLocale());

@@ -1,7 +1,7 @@
 #include "app/Lifecycle.h"
-#include "platform/Product.h"
 #include "platform/QtPlatform.h"
 #include "platform/ScreenWindow.h"
+#include "resources/Product.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr,
                      "%s needs a graphical desktop (X11 or Wayland), and there is "
                      "none here.\n",
-                     qPrintable(platform::AppTitle));
+                     qPrintable(product::AppTitle));
         return 1;
     }
     const bool choseX11 = PreferX11OverWayland();
@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
     if (!executable.isEmpty())
         QCoreApplication::setApplicationName(QFileInfo(executable).completeBaseName());
     // Lets the desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(platform::DesktopFileName);
+    QGuiApplication::setDesktopFileName(product::DesktopFileName);
     platform::KeepFixedWindowsFixed(application);
     // Hiding the last screen is no reason to stop: only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

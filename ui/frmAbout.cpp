@@ -4,8 +4,8 @@
 #include "look/Controls.h"
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
-#include "platform/Product.h"
 #include "platform/ScreenWindow.h"
+#include "resources/Product.h"
 #include "web/OpenPage.h"
 
 #include <QLabel>
@@ -27,7 +27,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     look::ApplyScreenLook(this);
-    look::SetScreenTitle(this, platform::ScreenTitle);
+    look::SetScreenTitle(this, product::ScreenTitle);
     platform::MakeScreenWindow(this, look::TwipsSize(6825, 3780));
     setWindowFlag(Qt::Dialog);
 
@@ -35,7 +35,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
         MakeLabel(this, "Picture1", QString(), TwipsRect(120, 120, 480, 480), Verdana());
     picture->setPixmap(look::ApplicationPixmap(32));
 
-    MakeLabel(this, "Label2", platform::ScreenTitle, TwipsRect(840, 120, 4935, 255),
+    MakeLabel(this, "Label2", product::ScreenTitle, TwipsRect(840, 120, 4935, 255),
               Verdana(9.75, true));
     auto* description = MakeLabel(
         this, "Label1",

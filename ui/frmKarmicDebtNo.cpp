@@ -6,8 +6,8 @@
 #include "look/ScreenLook.h"
 #include "platform/LineBreaks.h"
 #include "platform/Platform.h"
-#include "platform/Product.h"
 #include "platform/ScreenWindow.h"
+#include "resources/Product.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,7 +22,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     : QWidget(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmKarmicDebtNo"));
     look::ApplyScreenLook(this);
-    look::SetScreenTitle(this, platform::ScreenTitle);
+    look::SetScreenTitle(this, product::ScreenTitle);
     platform::MakeScreenWindow(this, look::TwipsSize(6405, 5130));
     platform::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
 

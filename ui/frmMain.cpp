@@ -5,8 +5,8 @@
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
 #include "platform/Platform.h"
-#include "platform/Product.h"
 #include "platform/ScreenWindow.h"
+#include "resources/Product.h"
 #include "ui/frmAbout.h"
 #include "web/OpenPage.h"
 
@@ -63,7 +63,7 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
     setObjectName(QStringLiteral("frmMain"));
     look::ApplyScreenLook(this);
-    look::SetScreenTitle(this, platform::ScreenTitle);
+    look::SetScreenTitle(this, product::ScreenTitle);
 
     auto* client = new QWidget(this);
     client->setFixedSize(look::TwipsSize(6405, 3315));
@@ -184,7 +184,7 @@ void frmMain::Form_Load() {
 
 void frmMain::Refuse(const QString& message, QWidget* focusTarget) {
     platform_.ShowMessage(message, platform::MessageIcon::Information, platform::MessageButtons::Ok,
-                          platform::AppTitle);
+                          product::AppTitle);
     if (focusTarget)
         focusTarget->setFocus();
 }

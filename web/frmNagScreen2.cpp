@@ -5,8 +5,8 @@
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
 #include "platform/Platform.h"
-#include "platform/Product.h"
 #include "platform/ScreenWindow.h"
+#include "resources/Product.h"
 #include "web/MessageTextBox.h"
 #include "web/OpenPage.h"
 #include "web/Placeholders.h"
@@ -108,7 +108,7 @@ void frmNagScreen2::BuildControls() {
         MakeLabel(this, "picNagscreen2Icon", QString(), TwipsRect(360, 120, 540, 540), Verdana());
 
     // Sizes itself to its title, as far as the download frame leaves room.
-    MakeLabel(this, "lblNagScreen2Caption", platform::ScreenTitle, TwipsRect(1080, 240, 6120, 480),
+    MakeLabel(this, "lblNagScreen2Caption", product::ScreenTitle, TwipsRect(1080, 240, 6120, 480),
               look::ScreenFont(QStringLiteral("MS Sans Serif"), 18));
 
     Label2_ =
@@ -200,7 +200,7 @@ void frmNagScreen2::BuildDownloadFrame() {
 }
 
 void frmNagScreen2::Form_Load() {
-    look::SetScreenTitle(this, platform::ScreenTitle);
+    look::SetScreenTitle(this, product::ScreenTitle);
     picNagscreen2Icon_->setPixmap(look::ApplicationPixmap(look::Px(540)));
     platform_.SeedRandom();
     const int appeal = std::clamp(static_cast<int>(platform_.Random() * 4), 0, 3);
@@ -243,7 +243,7 @@ void frmNagScreen2::lblGoToHome_Click() {
 
 void frmNagScreen2::Refuse(const QString& message) {
     platform_.ShowMessage(message, platform::MessageIcon::Stop, platform::MessageButtons::Ok,
-                          platform::AppTitle);
+                          product::AppTitle);
 }
 
 void frmNagScreen2::cmdSubmit_Click() {

@@ -1,7 +1,7 @@
 #include "web/modTellAFriend.h"
 
 #include "platform/Platform.h"
-#include "platform/Product.h"
+#include "resources/Product.h"
 #include "web/OpenPage.h"
 #include "web/Placeholders.h"
 
@@ -66,7 +66,7 @@ void modTellAFriend::SubmitReferral(const ReferralValues& values) {
     values_ = values;
     if (const auto problem = ReferralProblem(values_)) {
         platform_.ShowMessage(*problem, platform::MessageIcon::Stop, platform::MessageButtons::Ok,
-                              platform::AppTitle);
+                              product::AppTitle);
         return;
     }
     referUrl_ = BuildReferUrl(values_);

@@ -8,6 +8,7 @@ needs dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file
 build_dir=${1:?build directory}
 app_id=${2:?application id}
 version=${3:?version}
+read -ra icon_sizes <<<"${4:?icon sizes}"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -38,7 +39,7 @@ expected=(
     "./usr/share/metainfo/$app_id.metainfo.xml"
     "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
 )
-for size in 16 24 32 48 64 128 256; do
+for size in "${icon_sizes[@]}"; do
     expected+=("./usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
 for file in "${expected[@]}"; do
@@ -53,7 +54,7 @@ desktop-file-validate "$work/root/usr/share/applications/$app_id.desktop"
 grep -qx "Exec=NuvraKarmicDebtNumber" "$work/root/usr/share/applications/$app_id.desktop" ||
     fail "the menu entry does not start the program"
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$app_id.metainfo.xml"
-for size in 16 48 256; do
+for size in "${icon_sizes[@]}"; do
     file "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png" |
         grep -q "PNG image data, $size x $size" || fail "the ${size}px icon is not ${size}x${size}"
 done

@@ -10,7 +10,7 @@
 source "$(dirname "$0")/lib.sh"
 desktop=${2:?which desktop}
 needs wmctrl xlogo
-title='Nuvra Karmic Debt Number v1.90'
+title=${NUVRA_SCREEN_TITLE:?the screens caption, which ctest gives}
 
 # The client area as x y width height on the root window.
 client_area() {

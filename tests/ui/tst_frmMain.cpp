@@ -1,6 +1,6 @@
 // The main input screen driven through its real controls, with a recording platform.
 
-#include "platform/Product.h"
+#include "resources/Product.h"
 #include "support/OnFakePlatform.h"
 #include "ui/frmAbout.h"
 #include "ui/frmMain.h"
@@ -64,7 +64,7 @@ private slots:
         QCOMPARE(days->currentText(), QStringLiteral("1"));
         QCOMPARE(months->currentText(), QStringLiteral("January"));
         QCOMPARE(years->currentText(), QStringLiteral("1900"));
-        QCOMPARE(subject->windowTitle(), QStringLiteral("Nuvra Karmic Debt Number v1.90"));
+        QCOMPARE(subject->windowTitle(), product::ScreenTitle);
     }
 
     void validation_data() {

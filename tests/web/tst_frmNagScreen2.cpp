@@ -1,5 +1,6 @@
 // The farewell screen: its load, placeholders, links and the refer-a-friend checks.
 
+#include "resources/Product.h"
 #include "support/OnFakePlatform.h"
 #include "web/OpenPage.h"
 #include "web/frmNagScreen2.h"
@@ -42,9 +43,9 @@ private slots:
         QCOMPARE(platform.seeds, 1);
         QCOMPARE(testing::Child<QLabel>(&farewell, "Label2")->text(),
                  frmNagScreen2::Appeals()[appeal]);
-        QCOMPARE(farewell.windowTitle(), QStringLiteral("Nuvra Karmic Debt Number v1.90"));
+        QCOMPARE(farewell.windowTitle(), product::ScreenTitle);
         QCOMPARE(testing::Child<QLabel>(&farewell, "lblNagScreen2Caption")->text(),
-                 QStringLiteral("Nuvra Karmic Debt Number v1.90"));
+                 product::ScreenTitle);
         QVERIFY(farewell.windowFlags() & Qt::WindowStaysOnTopHint);
     }
 

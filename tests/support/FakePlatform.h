@@ -2,6 +2,7 @@
 // A platform that records what the program asked of it and answers from a script.
 
 #include "platform/Platform.h"
+#include "resources/Product.h"
 
 #include <QMap>
 #include <QStringList>
@@ -34,7 +35,7 @@ inline char* toString(const std::vector<ShownMessage>& messages) {
 inline std::vector<ShownMessage>
 OneMessage(const QString& text, platform::MessageIcon icon,
            platform::MessageButtons buttons = platform::MessageButtons::Ok) {
-    return {{text, icon, buttons, QStringLiteral("Nuvra Karmic Debt Number")}};
+    return {{text, icon, buttons, product::AppTitle}};
 }
 
 class FakePlatform : public platform::Platform {

@@ -1,6 +1,6 @@
 #include "app/Lifecycle.h"
+#include "desktop/ScreenWindow.h"
 #include "platform/QtPlatform.h"
-#include "platform/ScreenWindow.h"
 #include "resources/Product.h"
 
 #include <QApplication>
@@ -47,7 +47,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::setApplicationName(QFileInfo(executable).completeBaseName());
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(product::DesktopFileName);
-    platform::KeepFixedWindowsFixed(application);
+    desktop::KeepFixedWindowsFixed(application);
     // Hiding the last screen is no reason to stop: only EndProgram ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     platform::QtPlatform platform;

@@ -5,8 +5,8 @@
 //   next_back_memory [CYCLES]   (on a display; 1000 cycles by default)
 
 #include "app/Lifecycle.h"
+#include "desktop/ScreenWindow.h"
 #include "platform/QtPlatform.h"
-#include "platform/ScreenWindow.h"
 #include "ui/frmKarmicDebtNo.h"
 #include "ui/frmMain.h"
 
@@ -51,7 +51,7 @@ template <typename T> T* Child(QWidget* screen, const char* name) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 1000;
-    platform::KeepFixedWindowsFixed(application);
+    desktop::KeepFixedWindowsFixed(application);
     platform::QtPlatform platform;
     app::Lifecycle lifecycle(platform);
     lifecycle.Startup();

@@ -1,10 +1,10 @@
 #include "ui/frmAbout.h"
 
+#include "desktop/ScreenWindow.h"
 #include "look/CaptionFitting.h"
 #include "look/Controls.h"
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
-#include "platform/ScreenWindow.h"
 #include "resources/Product.h"
 #include "web/OpenPage.h"
 
@@ -28,7 +28,7 @@ frmAbout::frmAbout(platform::Platform& platform, QWidget* parent)
     setModal(true);
     look::ApplyScreenLook(this);
     look::SetScreenTitle(this, product::ScreenTitle);
-    platform::MakeScreenWindow(this, look::TwipsSize(6825, 3780));
+    desktop::MakeScreenWindow(this, look::TwipsSize(6825, 3780));
     setWindowFlag(Qt::Dialog);
 
     auto* picture =

@@ -1,12 +1,12 @@
 #include "ui/frmKarmicDebtNo.h"
 
+#include "desktop/ScreenWindow.h"
 #include "engine/KarmicDebt.h"
 #include "look/CaptionFitting.h"
 #include "look/Controls.h"
 #include "look/ScreenLook.h"
 #include "platform/LineBreaks.h"
 #include "platform/Platform.h"
-#include "platform/ScreenWindow.h"
 #include "resources/Product.h"
 
 #include <QPlainTextEdit>
@@ -23,8 +23,8 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("frmKarmicDebtNo"));
     look::ApplyScreenLook(this);
     look::SetScreenTitle(this, product::ScreenTitle);
-    platform::MakeScreenWindow(this, look::TwipsSize(6405, 5130));
-    platform::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
+    desktop::MakeScreenWindow(this, look::TwipsSize(6405, 5130));
+    desktop::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
 
     MakeForumBanner(this, platform_, TwipsRect(60, 0, 6300, 615), TwipsRect(120, 135, 6120, 585));
 

@@ -1,11 +1,11 @@
 #include "ui/frmMain.h"
 
+#include "desktop/ScreenWindow.h"
 #include "look/CaptionFitting.h"
 #include "look/Controls.h"
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
 #include "platform/Platform.h"
-#include "platform/ScreenWindow.h"
 #include "resources/Product.h"
 #include "ui/frmAbout.h"
 #include "web/OpenPage.h"
@@ -72,8 +72,8 @@ frmMain::frmMain(platform::Platform& platform, QWidget* parent)
     BuildMenus();
     look::FitCaptions(this);
 
-    platform::MakeScreenWindow(this, QSize()); // the size the menu bar and the client area take
-    platform::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
+    desktop::MakeScreenWindow(this, QSize()); // the size the menu bar and the client area take
+    desktop::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
 }
 
 void frmMain::BuildControls(QWidget* client) {

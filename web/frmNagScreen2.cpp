@@ -1,11 +1,11 @@
 #include "web/frmNagScreen2.h"
 
+#include "desktop/ScreenWindow.h"
 #include "look/CaptionFitting.h"
 #include "look/Controls.h"
 #include "look/LinkLabel.h"
 #include "look/ScreenLook.h"
 #include "platform/Platform.h"
-#include "platform/ScreenWindow.h"
 #include "resources/Product.h"
 #include "web/MessageTextBox.h"
 #include "web/OpenPage.h"
@@ -98,8 +98,8 @@ frmNagScreen2::frmNagScreen2(platform::Platform& platform, QWidget* parent)
                             {QPalette::Base, Qt::white},
                             {QPalette::Text, Qt::black}});
 
-    platform::MakeScreenWindow(this, look::TwipsSize(11115, 4725), platform::Stacking::AboveOthers);
-    platform::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
+    desktop::MakeScreenWindow(this, look::TwipsSize(11115, 4725), desktop::Stacking::AboveOthers);
+    desktop::AskInsteadOfClosing(this, [this] { emit closeRequested(); });
     BuildControls();
 }
 

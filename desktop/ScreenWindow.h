@@ -15,7 +15,7 @@
 class QApplication;
 class QWidget;
 
-namespace platform {
+namespace desktop {
 
 enum class Stacking { Normal, AboveOthers };
 
@@ -34,4 +34,4 @@ void AskInsteadOfClosing(QWidget* window, std::function<void()> ask);
 // resizes it.
 void KeepFixedWindowsFixed(QApplication& application);
 
-} // namespace platform
+} // namespace desktop

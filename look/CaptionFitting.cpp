@@ -61,7 +61,6 @@ Share ShareOf(double width, double height, const QRect& box) {
 // made of.
 struct Measure {
     Share share;
-    double width;
     int lines;
     double lineHeight; // ascent and descent
     double leading;
@@ -77,23 +76,19 @@ Measure MeasureIn(const QFont& font, const QString& text, const QRect& box, int 
     const double leading = std::max(metrics.leading(), 0.0);
     // Lines after the first each start on a whole pixel, a fraction further down at most.
     const int lines = 1 + int(std::floor((bounds.height() - lineHeight) / (lineHeight + leading)));
-    return {ShareOf(bounds.width(), needed, box),
-            bounds.width(),
-            std::max(lines, 1),
-            lineHeight,
-            leading,
+    return {ShareOf(bounds.width(), needed, box), std::max(lines, 1), lineHeight, leading,
             needed - bounds.height()};
 }
 
 // The largest pixel size at which the caption measured at `pixels` should fit, on the
 // reckoning that its width and line height shrink in proportion, that it needs no more
 // lines than now, and that each line after the first may start up to a pixel lower.
-double SurePixels(const Measure& measured, int pixels, const QRect& box) {
+double ReckonedPixels(const Measure& measured, int pixels, const QRect& box) {
     const double lines = measured.lines;
     const double height =
         lines * measured.lineHeight + (lines - 1) * measured.leading + measured.underlineBelow;
     const double byHeight = pixels * (box.height() - (lines - 1)) / height;
-    const double byWidth = pixels * box.width() / std::max(measured.width, 1.0);
+    const double byWidth = pixels / measured.share.across;
     return measured.share.across > 1 ? std::min(byHeight, byWidth) : byHeight;
 }
 
@@ -255,8 +250,10 @@ double FittingPoints(QFont font, double designed, const CaptionBox& caption, int
     if (measured.share.Fits())
         return designed;
     const int designedPixels = PixelsAt(designed, dpi);
-    int pixels = std::clamp(int(SurePixels(measured, designedPixels, caption.box)),
-                            PixelsAt(SmallestPoints, dpi), designedPixels - 1);
+    // Below the designed size, and no smaller than the smallest: a designed size just above
+    // the smallest may be drawn at the same pixel size.
+    const int reckoned = int(ReckonedPixels(measured, designedPixels, caption.box));
+    int pixels = std::max(std::min(reckoned, designedPixels - 1), PixelsAt(SmallestPoints, dpi));
     // Wrapped text may need fewer lines at a smaller size than the reckoning allows for:
     // the sizes above it are tried with a raw font.
     if (measured.lines > 1 && pixels + 1 < designedPixels) {

@@ -3,6 +3,7 @@
 // scales, and under dark desktop palettes.
 
 #include "engine/KarmicDebt.h"
+#include "look/CaptionFitting.h"
 #include "support/FakePlatform.h"
 #include "ui/frmAbout.h"
 #include "ui/frmKarmicDebtNo.h"
@@ -194,6 +195,36 @@ private slots:
                 qPrintable(QString::asprintf("at scale %g the ink spans %g,%g %gx%g of a %gx%g box",
                                              scale, ink.x() - margin, ink.y() - margin, ink.width(),
                                              ink.height(), box.width(), box.height())));
+        }
+    }
+
+    // The fitted size is the one a plain step down from the designed size, measuring each
+    // size with the font, would find: on every caption, and with the font drawn at the dots
+    // per inch of each scale a desktop may use.
+    void fittingAgreesWithStepDown_data() { captionsKeepTheirInk_data(); }
+
+    void fittingAgreesWithStepDown() {
+        QFETCH(QString, state);
+        QFETCH(QString, control);
+        auto* widget = states[state]->findChild<QWidget*>(control);
+        const look::CaptionBox caption = *look::CaptionBoxOf(widget);
+        const double designed = look::DesignedPoints(widget);
+        for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+            QImage device(1, 1, QImage::Format_RGB32);
+            const int dpi = qRound(96 * scale);
+            device.setDotsPerMeterX(qRound(dpi / 0.0254));
+            device.setDotsPerMeterY(qRound(dpi / 0.0254));
+            QFont font(widget->font(), &device);
+            const double fast = look::LargestFittingPoints(font, designed, caption, dpi);
+            double stepped = designed;
+            for (; stepped > look::SmallestPoints; stepped -= look::PointStep) {
+                font.setPointSizeF(stepped);
+                if (look::FitsIn(font, caption))
+                    break;
+            }
+            QVERIFY2(fast == std::max(stepped, look::SmallestPoints),
+                     qPrintable(QString::asprintf("at %d dpi %gpt, stepping down %gpt", dpi, fast,
+                                                  stepped)));
         }
     }
 

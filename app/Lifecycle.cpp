@@ -4,9 +4,9 @@
 #include "engine/KarmicDebt.h"
 #include "platform/Platform.h"
 #include "resources/Product.h"
-#include "ui/frmKarmicDebtNo.h"
-#include "ui/frmMain.h"
-#include "web/frmNagScreen2.h"
+#include "screens/frmKarmicDebtNo.h"
+#include "screens/frmMain.h"
+#include "screens/frmNagScreen2.h"
 
 #include <algorithm>
 
@@ -45,12 +45,12 @@ void Lifecycle::EndProgram() {
 // Loaded once per run: Form_Load runs the update reminder while the screen is not yet
 // visible, then fills the lists. Later showings only make it visible again.
 void Lifecycle::ShowMain() {
-    ui::frmMain* main = Main();
+    screens::frmMain* main = Main();
     if (!main) {
         main = Load(main_, Screen::Main);
-        connect(main, &ui::frmMain::nextRequested, this, &Lifecycle::Next);
-        connect(main, &ui::frmMain::exitRequested, this, &Lifecycle::MainExitSequence);
-        connect(main, &ui::frmMain::closeRequested, this, &Lifecycle::MainExitSequence);
+        connect(main, &screens::frmMain::nextRequested, this, &Lifecycle::Next);
+        connect(main, &screens::frmMain::exitRequested, this, &Lifecycle::MainExitSequence);
+        connect(main, &screens::frmMain::closeRequested, this, &Lifecycle::MainExitSequence);
         RunUpdateReminder();
         main->Form_Load();
     }
@@ -65,30 +65,31 @@ void Lifecycle::RunUpdateReminder() {
 }
 
 // Loaded by the first exit sequence or the first Back; its load steps run once.
-web::frmNagScreen2* Lifecycle::LoadFarewell() {
-    if (web::frmNagScreen2* farewell = Farewell())
+screens::frmNagScreen2* Lifecycle::LoadFarewell() {
+    if (screens::frmNagScreen2* farewell = Farewell())
         return farewell;
     auto* farewell = Load(farewell_, Screen::Farewell);
-    connect(farewell, &web::frmNagScreen2::exitRequested, this, &Lifecycle::EndProgram);
-    connect(farewell, &web::frmNagScreen2::closeRequested, this, &Lifecycle::EndProgram);
+    connect(farewell, &screens::frmNagScreen2::exitRequested, this, &Lifecycle::EndProgram);
+    connect(farewell, &screens::frmNagScreen2::closeRequested, this, &Lifecycle::EndProgram);
     farewell->Form_Load();
     return farewell;
 }
 
 // Later exit sequences only make it visible again, as it was.
 void Lifecycle::ShowFarewell() {
-    web::frmNagScreen2* farewell = LoadFarewell();
+    screens::frmNagScreen2* farewell = LoadFarewell();
     farewell->show();
     farewell->activateWindow();
 }
 
 // The input passed ValidateInput: the main screen steps aside for a fresh result screen.
 void Lifecycle::Next() {
-    ui::frmMain* main = Main();
+    screens::frmMain* main = Main();
     main->hide();
     auto* result = Load(result_, Screen::Result);
-    connect(result, &ui::frmKarmicDebtNo::backRequested, this, &Lifecycle::Back);
-    connect(result, &ui::frmKarmicDebtNo::closeRequested, this, &Lifecycle::ResultExitSequence);
+    connect(result, &screens::frmKarmicDebtNo::backRequested, this, &Lifecycle::Back);
+    connect(result, &screens::frmKarmicDebtNo::closeRequested, this,
+            &Lifecycle::ResultExitSequence);
     result->show();
     result->activateWindow();
     result->ShowReading(engine::MakeReading(main->EnteredInput()));

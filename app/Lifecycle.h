@@ -13,13 +13,11 @@
 namespace platform {
 class Platform;
 }
-namespace ui {
+namespace screens {
 class frmMain;
 class frmKarmicDebtNo;
-} // namespace ui
-namespace web {
 class frmNagScreen2;
-}
+} // namespace screens
 
 namespace app {
 
@@ -37,9 +35,9 @@ public:
     void EndProgram();
 
     // The screens as they are now; null while not loaded.
-    ui::frmMain* Main() const { return main_.get(); }
-    ui::frmKarmicDebtNo* Result() const { return result_.get(); }
-    web::frmNagScreen2* Farewell() const { return farewell_.get(); }
+    screens::frmMain* Main() const { return main_.get(); }
+    screens::frmKarmicDebtNo* Result() const { return result_.get(); }
+    screens::frmNagScreen2* Farewell() const { return farewell_.get(); }
     // In the order they were loaded.
     const std::vector<Screen>& LoadedScreens() const { return loadOrder_; }
 
@@ -51,16 +49,16 @@ private:
 
     void RunUpdateReminder();
     void ShowMain();
-    web::frmNagScreen2* LoadFarewell();
+    screens::frmNagScreen2* LoadFarewell();
     void ShowFarewell();
     template <typename Form> Form* Load(std::unique_ptr<Form>& form, Screen screen);
     void Unload(Screen screen);
     template <typename Form> void Unload(std::unique_ptr<Form>& form, Screen screen);
 
     platform::Platform& platform_;
-    std::unique_ptr<ui::frmMain> main_;
-    std::unique_ptr<ui::frmKarmicDebtNo> result_;
-    std::unique_ptr<web::frmNagScreen2> farewell_;
+    std::unique_ptr<screens::frmMain> main_;
+    std::unique_ptr<screens::frmKarmicDebtNo> result_;
+    std::unique_ptr<screens::frmNagScreen2> farewell_;
     // EndProgram unloads in this order.
     std::vector<Screen> loadOrder_;
     // A store that cannot keep today's date would otherwise bring the question twice.

@@ -7,8 +7,8 @@
 #include "app/Lifecycle.h"
 #include "desktop/ScreenWindow.h"
 #include "platform/QtPlatform.h"
-#include "ui/frmKarmicDebtNo.h"
-#include "ui/frmMain.h"
+#include "screens/frmKarmicDebtNo.h"
+#include "screens/frmMain.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/LineBreaks.h"
+#include "text/QtText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -98,7 +98,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const QString& text, MessageIcon ico
                                             QWidget* owner) {
     auto box = std::make_unique<QMessageBox>(
         icon == MessageIcon::Stop ? QMessageBox::Critical : QMessageBox::Information, caption,
-        WithQtLineBreaks(text), QMessageBox::NoButton, owner);
+        text::WithQtLineBreaks(text), QMessageBox::NoButton, owner);
     if (buttons == MessageButtons::YesNo) {
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box->setDefaultButton(QMessageBox::Yes);

@@ -6,10 +6,10 @@
 
 #include "app/Lifecycle.h"
 #include "platform/QtPlatform.h"
-#include "ui/frmAbout.h"
-#include "ui/frmKarmicDebtNo.h"
-#include "ui/frmMain.h"
-#include "web/frmNagScreen2.h"
+#include "screens/frmAbout.h"
+#include "screens/frmKarmicDebtNo.h"
+#include "screens/frmMain.h"
+#include "screens/frmNagScreen2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -71,7 +71,7 @@ template <typename T> T* Control(QWidget* screen, const char* name) {
     return screen->findChild<T*>(QLatin1String(name));
 }
 
-void Enter(ui::frmMain* main, const QString& first, const QString& last, const QString& day) {
+void Enter(screens::frmMain* main, const QString& first, const QString& last, const QString& day) {
     Control<QLineEdit>(main, "txtFirstName")->setText(first);
     Control<QLineEdit>(main, "txtLastName")->setText(last);
     auto* days = Control<QComboBox>(main, "cboDate");
@@ -110,7 +110,7 @@ int main(int argc, char* argv[]) {
     PicturePlatform platform(folder);
     app::Lifecycle lifecycle(platform);
     lifecycle.Startup();
-    ui::frmMain* main = lifecycle.Main();
+    screens::frmMain* main = lifecycle.Main();
     platform.Save(main, "main");
 
     main->cmdNext_Click(); // no names yet: the first validation message
@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
     platform.Save(lifecycle.Result(), "reading-no-debt");
     Control<QPushButton>(lifecycle.Result(), "cmdback")->click();
 
-    ui::frmAbout about(platform);
+    screens::frmAbout about(platform);
     about.show();
     platform.Save(&about, "about");
     about.close();

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "resources/Product.h"
+#include "text/QtText.h"
 #include "web/OpenPage.h"
 #include "web/Placeholders.h"
 
@@ -16,7 +17,7 @@ QString Encoded(const QString& value) {
 }
 
 bool IsUnfilled(const QString& value, const QString& placeholder) {
-    const QString trimmed = TrimSpaces(value);
+    const QString trimmed = text::TrimSpaces(value);
     return trimmed.isEmpty() || trimmed == placeholder;
 }
 

@@ -4,10 +4,10 @@
 #include "app/Lifecycle.h"
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
+#include "screens/frmKarmicDebtNo.h"
+#include "screens/frmMain.h"
+#include "screens/frmNagScreen2.h"
 #include "support/OnFakePlatform.h"
-#include "ui/frmKarmicDebtNo.h"
-#include "ui/frmMain.h"
-#include "web/frmNagScreen2.h"
 
 #include <QAction>
 #include <QApplication>
@@ -77,7 +77,7 @@ private slots:
         auto* months = mainChild<QComboBox>("cboMonth");
         months->setCurrentIndex(6);
         pressNext();
-        QPointer<ui::frmKarmicDebtNo> firstResult = lifecycle->Result();
+        QPointer<screens::frmKarmicDebtNo> firstResult = lifecycle->Result();
         const QString firstReading = shownReading();
 
         pressBack();
@@ -105,8 +105,8 @@ private slots:
     void leavingMainShowsTheFarewell() {
         QFETCH(QString, how);
         lifecycle->Startup();
-        QSignalSpy exitRequests(lifecycle->Main(), &ui::frmMain::exitRequested);
-        QSignalSpy closeRequests(lifecycle->Main(), &ui::frmMain::closeRequested);
+        QSignalSpy exitRequests(lifecycle->Main(), &screens::frmMain::exitRequested);
+        QSignalSpy closeRequests(lifecycle->Main(), &screens::frmMain::closeRequested);
         if (how == "cmdExit")
             mainChild<QPushButton>("cmdExit")->click();
         else if (how == "mnuExit")
@@ -142,7 +142,7 @@ private slots:
         pressNext();
         pressBack();
 
-        web::frmNagScreen2* farewell = lifecycle->Farewell();
+        screens::frmNagScreen2* farewell = lifecycle->Farewell();
         QVERIFY(farewell);
         QVERIFY(!farewell->windowHandle()); // loaded, but never on screen
         QVERIFY(lifecycle->Main()->isVisible());
@@ -184,7 +184,7 @@ private slots:
         } else {
             lifecycle->Main()->close();
         }
-        QPointer<web::frmNagScreen2> farewell = lifecycle->Farewell();
+        QPointer<screens::frmNagScreen2> farewell = lifecycle->Farewell();
         if (byCloseBox)
             farewell->close();
         else

@@ -1,4 +1,4 @@
-#include "ui/frmAbout.h"
+#include "screens/frmAbout.h"
 
 #include "desktop/ScreenWindow.h"
 #include "look/CaptionFitting.h"
@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace ui {
+namespace screens {
 
 using look::DefaultPoints;
 using look::MakeButton;
@@ -95,4 +95,4 @@ void frmAbout::lblCoBrand_Click() {
     OpenPage(platform_, PageKey::FullyBranded);
 }
 
-} // namespace ui
+} // namespace screens

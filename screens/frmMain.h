@@ -3,7 +3,7 @@
 // Next asks for a reading. Menus open the maker's pages, the about screen and the exit.
 
 #include "engine/CoreNumbers.h"
-#include "ui/ScreenParts.h"
+#include "screens/ScreenParts.h"
 
 #include <QMainWindow>
 
@@ -17,7 +17,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui {
+namespace screens {
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -78,4 +78,4 @@ private:
     BrandBanner brand_{};
 };
 
-} // namespace ui
+} // namespace screens

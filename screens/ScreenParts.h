@@ -13,7 +13,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui {
+namespace screens {
 
 // The forum banner: a frame holding one white link label; Label61 opens the home page.
 struct ForumBanner {
@@ -32,4 +32,4 @@ struct BrandBanner {
 };
 BrandBanner MakeBrandBanner(QWidget* screen, platform::Platform& platform, QRect frame);
 
-} // namespace ui
+} // namespace screens

@@ -1,4 +1,4 @@
-#include "ui/ScreenParts.h"
+#include "screens/ScreenParts.h"
 
 #include "look/Controls.h"
 #include "look/LinkLabel.h"
@@ -7,7 +7,7 @@
 
 #include <QGroupBox>
 
-namespace ui {
+namespace screens {
 
 using look::LinkLabel;
 using look::MakeFrame;
@@ -69,4 +69,4 @@ BrandBanner MakeBrandBanner(QWidget* screen, platform::Platform& platform, QRect
     return banner;
 }
 
-} // namespace ui
+} // namespace screens

@@ -1,8 +1,8 @@
 // The result screen: the reading box, its clipboard guard, and its links.
 
 #include "engine/KarmicDebt.h"
+#include "screens/frmKarmicDebtNo.h"
 #include "support/OnFakePlatform.h"
-#include "ui/frmKarmicDebtNo.h"
 #include "web/OpenPage.h"
 
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using ui::frmKarmicDebtNo;
+using screens::frmKarmicDebtNo;
 
 struct MouseOverReading {
     QEvent::Type event;

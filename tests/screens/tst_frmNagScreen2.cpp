@@ -1,9 +1,9 @@
 // The farewell screen: its load, placeholders, links and the refer-a-friend checks.
 
 #include "resources/Product.h"
+#include "screens/frmNagScreen2.h"
 #include "support/OnFakePlatform.h"
 #include "web/OpenPage.h"
-#include "web/frmNagScreen2.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,8 +16,8 @@
 #include <QTest>
 #include <QUrlQuery>
 
+using screens::frmNagScreen2;
 using testing::FakePlatform;
-using web::frmNagScreen2;
 
 class frmNagScreen2Test : public testing::OnFakePlatform<frmNagScreen2> {
     Q_OBJECT

@@ -4,11 +4,11 @@
 
 #include "engine/KarmicDebt.h"
 #include "look/CaptionFitting.h"
+#include "screens/frmAbout.h"
+#include "screens/frmKarmicDebtNo.h"
+#include "screens/frmMain.h"
+#include "screens/frmNagScreen2.h"
 #include "support/FakePlatform.h"
-#include "ui/frmAbout.h"
-#include "ui/frmKarmicDebtNo.h"
-#include "ui/frmMain.h"
-#include "web/frmNagScreen2.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -125,16 +125,16 @@ class LegibilityTest : public QObject {
 
 private slots:
     void initTestCase() {
-        auto main = std::make_unique<ui::frmMain>(fake);
+        auto main = std::make_unique<screens::frmMain>(fake);
         main->Form_Load();
         addScreen("main", std::move(main));
-        auto result = std::make_unique<ui::frmKarmicDebtNo>(fake);
+        auto result = std::make_unique<screens::frmKarmicDebtNo>(fake);
         result->ShowReading(engine::ComposeReading(13));
         addScreen("reading", std::move(result));
-        addScreen("about", std::make_unique<ui::frmAbout>(fake));
+        addScreen("about", std::make_unique<screens::frmAbout>(fake));
         for (int appeal = 0; appeal < 4; ++appeal) {
             fake.randoms = {appeal / 4.0};
-            auto farewell = std::make_unique<web::frmNagScreen2>(fake);
+            auto farewell = std::make_unique<screens::frmNagScreen2>(fake);
             farewell->Form_Load();
             addScreen(QStringLiteral("farewell, appeal %1").arg(appeal), std::move(farewell));
         }

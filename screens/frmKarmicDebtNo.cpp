@@ -1,19 +1,19 @@
-#include "ui/frmKarmicDebtNo.h"
+#include "screens/frmKarmicDebtNo.h"
 
 #include "desktop/ScreenWindow.h"
 #include "engine/KarmicDebt.h"
 #include "look/CaptionFitting.h"
 #include "look/Controls.h"
 #include "look/ScreenLook.h"
-#include "platform/LineBreaks.h"
 #include "platform/Platform.h"
 #include "resources/Product.h"
+#include "text/QtText.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 
-namespace ui {
+namespace screens {
 
 using look::TwipsRect;
 using look::Verdana;
@@ -57,8 +57,7 @@ frmKarmicDebtNo::frmKarmicDebtNo(platform::Platform& platform, QWidget* parent)
 
 void frmKarmicDebtNo::ShowReading(const engine::Reading& reading) {
     for (const std::u16string& paragraph : reading.paragraphs)
-        txtDisplay_->insertPlainText(
-            platform::WithQtLineBreaks(QString::fromStdU16String(paragraph)));
+        txtDisplay_->insertPlainText(text::WithQtLineBreaks(QString::fromStdU16String(paragraph)));
     QTextCursor caret = txtDisplay_->textCursor();
     caret.movePosition(QTextCursor::Start);
     txtDisplay_->setTextCursor(caret);
@@ -117,4 +116,4 @@ void frmKarmicDebtNo::showEvent(QShowEvent* event) {
     cmdback_->setFocus();
 }
 
-} // namespace ui
+} // namespace screens

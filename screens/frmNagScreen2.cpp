@@ -1,4 +1,4 @@
-#include "web/frmNagScreen2.h"
+#include "screens/frmNagScreen2.h"
 
 #include "desktop/ScreenWindow.h"
 #include "look/CaptionFitting.h"
@@ -7,7 +7,8 @@
 #include "look/ScreenLook.h"
 #include "platform/Platform.h"
 #include "resources/Product.h"
-#include "web/MessageTextBox.h"
+#include "screens/MessageTextBox.h"
+#include "text/QtText.h"
 #include "web/OpenPage.h"
 #include "web/Placeholders.h"
 
@@ -24,7 +25,7 @@
 #include <algorithm>
 #include <utility>
 
-namespace web {
+namespace screens {
 
 using look::DefaultPoints;
 using look::MakeButton;
@@ -34,6 +35,10 @@ using look::MakeLinkLabel;
 using look::MakeTextBox;
 using look::TwipsRect;
 using look::Verdana;
+using text::TrimSpaces;
+using web::PageKey;
+namespace Placeholder = web::Placeholder;
+using web::OpenPage;
 
 namespace {
 
@@ -307,4 +312,4 @@ bool frmNagScreen2::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace web
+} // namespace screens

@@ -1,4 +1,4 @@
-#include "ui/frmMain.h"
+#include "screens/frmMain.h"
 
 #include "desktop/ScreenWindow.h"
 #include "look/CaptionFitting.h"
@@ -7,7 +7,7 @@
 #include "look/ScreenLook.h"
 #include "platform/Platform.h"
 #include "resources/Product.h"
-#include "ui/frmAbout.h"
+#include "screens/frmAbout.h"
 #include "web/OpenPage.h"
 
 #include <QAbstractItemView>
@@ -25,7 +25,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace ui {
+namespace screens {
 
 using look::MakeButton;
 using look::MakeFrame;
@@ -334,4 +334,4 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-} // namespace ui
+} // namespace screens

@@ -3,12 +3,12 @@
 
 #include "engine/KarmicDebt.h"
 #include "look/LinkLabel.h"
+#include "screens/frmAbout.h"
+#include "screens/frmKarmicDebtNo.h"
+#include "screens/frmMain.h"
+#include "screens/frmNagScreen2.h"
 #include "support/FakePlatform.h"
 #include "support/ScreenTesting.h"
-#include "ui/frmAbout.h"
-#include "ui/frmKarmicDebtNo.h"
-#include "ui/frmMain.h"
-#include "web/frmNagScreen2.h"
 
 #include <QAccessible>
 #include <QPlainTextEdit>
@@ -62,18 +62,18 @@ private slots:
     void everyControlHasAName_data() {
         QTest::addColumn<ScreenFactory>("make");
         QTest::newRow("frmMain") << ScreenFactory([](platform::Platform& p) {
-            auto screen = std::make_unique<ui::frmMain>(p);
+            auto screen = std::make_unique<screens::frmMain>(p);
             screen->Form_Load();
             return std::unique_ptr<QWidget>(std::move(screen));
         });
         QTest::newRow("frmKarmicDebtNo") << ScreenFactory([](platform::Platform& p) {
-            return std::unique_ptr<QWidget>(std::make_unique<ui::frmKarmicDebtNo>(p));
+            return std::unique_ptr<QWidget>(std::make_unique<screens::frmKarmicDebtNo>(p));
         });
         QTest::newRow("frmAbout") << ScreenFactory([](platform::Platform& p) {
-            return std::unique_ptr<QWidget>(std::make_unique<ui::frmAbout>(p));
+            return std::unique_ptr<QWidget>(std::make_unique<screens::frmAbout>(p));
         });
         QTest::newRow("frmNagScreen2") << ScreenFactory([](platform::Platform& p) {
-            auto screen = std::make_unique<web::frmNagScreen2>(p);
+            auto screen = std::make_unique<screens::frmNagScreen2>(p);
             screen->Form_Load();
             return std::unique_ptr<QWidget>(std::move(screen));
         });
@@ -110,7 +110,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QString, heard);
         testing::FakePlatform fake;
-        web::frmNagScreen2 screen(fake);
+        screens::frmNagScreen2 screen(fake);
         screen.Form_Load();
         QVERIFY(testing::ShowActive(&screen));
         auto* control = testing::Child<QWidget>(&screen, qPrintable(box));
@@ -139,7 +139,7 @@ private slots:
 
     void readingBoxAnnouncesTheReading() {
         testing::FakePlatform fake;
-        ui::frmKarmicDebtNo screen(fake);
+        screens::frmKarmicDebtNo screen(fake);
         screen.ShowReading(engine::ComposeReading(14));
         auto* display = screen.findChild<QPlainTextEdit*>("txtDisplay");
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(display);

@@ -3,7 +3,7 @@
 // the main screen; the reading may not leave through the clipboard, the primary selection
 // or a drag.
 
-#include "ui/ScreenParts.h"
+#include "screens/ScreenParts.h"
 
 #include <QWidget>
 
@@ -17,7 +17,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui {
+namespace screens {
 
 class frmKarmicDebtNo : public QWidget {
     Q_OBJECT
@@ -49,4 +49,4 @@ private:
     QPushButton* cmdback_ = nullptr;
 };
 
-} // namespace ui
+} // namespace screens

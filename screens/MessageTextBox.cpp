@@ -1,10 +1,10 @@
-#include "web/MessageTextBox.h"
+#include "screens/MessageTextBox.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
 
-namespace web {
+namespace screens {
 
 namespace {
 
@@ -50,4 +50,4 @@ void MessageTextBox::keyPressEvent(QKeyEvent* event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
-} // namespace web
+} // namespace screens

@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace web {
+namespace screens {
 
 class MessageTextBox;
 
@@ -25,7 +25,7 @@ public:
 
     void Form_Load();
 
-    const modTellAFriend& Referral() const { return referral_; }
+    const web::modTellAFriend& Referral() const { return referral_; }
 
     static const QStringList& Appeals();
 
@@ -62,7 +62,7 @@ private:
     void ClearPendingPlaceholder();
 
     platform::Platform& platform_;
-    modTellAFriend referral_;
+    web::modTellAFriend referral_;
 
     QLabel* picNagscreen2Icon_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
@@ -79,4 +79,4 @@ private:
     const FormBox* placeholderToClear_ = nullptr;
 };
 
-} // namespace web
+} // namespace screens

@@ -1,9 +1,9 @@
 // The main input screen driven through its real controls, with a recording platform.
 
 #include "resources/Product.h"
+#include "screens/frmAbout.h"
+#include "screens/frmMain.h"
 #include "support/OnFakePlatform.h"
-#include "ui/frmAbout.h"
-#include "ui/frmMain.h"
 #include "web/OpenPage.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@ char16_t UpperLatin(char16_t c) {
 } // namespace
 
 using platform::MessageIcon;
-using ui::frmMain;
+using screens::frmMain;
 using web::PageKey;
 Q_DECLARE_METATYPE(PageKey)
 

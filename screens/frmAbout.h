@@ -8,7 +8,7 @@ namespace platform {
 class Platform;
 }
 
-namespace ui {
+namespace screens {
 
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -25,4 +25,4 @@ private:
     platform::Platform& platform_;
 };
 
-} // namespace ui
+} // namespace screens

@@ -6,7 +6,7 @@
 
 #include <QPlainTextEdit>
 
-namespace web {
+namespace screens {
 
 class MessageTextBox : public QPlainTextEdit {
 public:
@@ -20,4 +20,4 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-} // namespace web
+} // namespace screens

@@ -1,7 +1,6 @@
 #include "desktop/FixedSizeKeeper.h"
 
 #include "desktop/Geometry.h"
-#include "desktop/WindowSystem.h"
 
 #include <QEvent>
 #include <QLayout>

@@ -1,6 +1,21 @@
 #include "desktop/Geometry.h"
 
+#include <QGuiApplication>
+#include <QWidget>
+
 namespace desktop {
+
+bool OnX11() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("xcb"));
+}
+
+bool OnWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+bool IsFixed(const QWidget* window) {
+    return window->minimumSize() == window->maximumSize();
+}
 
 QMargins UsableFrame(const QMargins& reported) {
     const bool framed = reported.left() >= 0 && reported.top() >= 0 && reported.right() >= 0 &&

@@ -1,6 +1,7 @@
 #pragma once
 // The arithmetic of where a screen stands and what size it keeps, apart from any window:
-// what the placement and the fixed-size keeper decide, given what the window system says.
+// what the placement and the fixed-size keeper decide, given what the window system says;
+// and the questions each part asks first: which window system, and is the size fixed.
 
 #include <QMargins>
 #include <QRect>
@@ -8,7 +9,13 @@
 
 #include <optional>
 
+class QWidget;
+
 namespace desktop {
+
+bool OnX11();
+bool OnWayland();
+bool IsFixed(const QWidget* window);
 
 // The frame a window manager reports, or none: until a window is reparented into its frame,
 // Qt can read a frame of negative size.

@@ -13,7 +13,6 @@ namespace {
 
 const QString DurationKey = QStringLiteral("Duration");
 const QString InstallKey = QStringLiteral("Install");
-constexpr qint64 ReminderPeriodDays = 14;
 // A two-digit year is taken in the century that puts the date nearest to today.
 constexpr qint64 HalfACenturyInDays = 50 * 365;
 
@@ -132,7 +131,7 @@ ReminderOutcome CheckUpdateReminder(platform::Platform& platform, bool mayAsk) {
         return ReminderOutcome::Quiet;
     }
     const qint64 days = today.daysTo(*remindedOn);
-    if ((days >= -ReminderPeriodDays && days <= ReminderPeriodDays) || !mayAsk)
+    if (std::abs(days) < product::ReminderPeriodDays || !mayAsk)
         return ReminderOutcome::Quiet;
 
     const auto answer = platform.ShowMessage(Question, platform::MessageIcon::Information,

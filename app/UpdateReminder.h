@@ -1,6 +1,6 @@
 #pragma once
-// At most once in any 15-day period, start-up asks whether to look for an update and on
-// Yes opens the download page. The first run is only recorded.
+// At most once in any period of product::ReminderPeriodDays days, start-up asks whether to
+// look for an update and on Yes opens the download page. The first run is only recorded.
 
 #include <QDate>
 #include <QLocale>

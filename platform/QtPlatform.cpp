@@ -1,5 +1,6 @@
 #include "platform/QtPlatform.h"
 
+#include "resources/Product.h"
 #include "text/QtText.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ QString InstanceLockDirectory() {
 // running executable, so a renamed copy keeps settings of its own.
 std::unique_ptr<QSettings> OpenStore() {
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Calvora"),
+                                       product::SettingsFolder,
                                        QCoreApplication::applicationName());
 }
 

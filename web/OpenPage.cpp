@@ -1,6 +1,7 @@
 #include "web/OpenPage.h"
 
 #include "platform/Platform.h"
+#include "resources/Product.h"
 
 namespace web {
 
@@ -31,7 +32,7 @@ QString SiteRoot() {
 }
 
 QString ProductPageUrl() {
-    return SiteRoot() + QStringLiteral("/nuvra-karmic-debt-number/");
+    return SiteRoot() + QLatin1Char('/') + product::WebFolder + QLatin1Char('/');
 }
 
 QString PageUrl(PageKey key) {

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "app/UpdateReminder.h"
 #include "platform/QtPlatform.h"
+#include "resources/Product.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,8 +112,8 @@ private slots:
 
 private:
     QString storePath() const {
-        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-               "/Calvora/" + QCoreApplication::applicationName() + ".conf";
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+               product::SettingsFolder + '/' + QCoreApplication::applicationName() + ".conf";
     }
 };
 

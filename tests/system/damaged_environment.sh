@@ -35,8 +35,8 @@ gives_a_reading() {
 # Settings store.
 store_case() {
     export XDG_CONFIG_HOME="$work_dir/config-$1"
-    mkdir -p "$XDG_CONFIG_HOME/Calvora"
-    store="$XDG_CONFIG_HOME/Calvora/NuvraKarmicDebtNumber.conf"
+    mkdir -p "$XDG_CONFIG_HOME/$NUVRA_SETTINGS_FOLDER"
+    store="$XDG_CONFIG_HOME/$NUVRA_SETTINGS_FOLDER/NuvraKarmicDebtNumber.conf"
 }
 store_case empty
 : >"$store"
@@ -56,8 +56,8 @@ if [[ $(id -u) -ne 0 ]]; then # permissions do not bind root
     expect_working "settings file that cannot be written"
 fi
 store_case unwritable
-rm -rf "$XDG_CONFIG_HOME/Calvora"
-echo "not a folder" >"$XDG_CONFIG_HOME/Calvora" # the store can be neither read nor made
+rm -rf "$XDG_CONFIG_HOME/$NUVRA_SETTINGS_FOLDER"
+echo "not a folder" >"$XDG_CONFIG_HOME/$NUVRA_SETTINGS_FOLDER" # the store can be neither read nor made
 expect_working "settings folder that cannot be created"
 export XDG_CONFIG_HOME=$base_config
 

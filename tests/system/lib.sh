@@ -10,6 +10,7 @@ unset WAYLAND_DISPLAY
 
 # Screens are told apart by their window role, which is the screen's name; message boxes
 # by their caption, the application title.
+: "${NUVRA_SETTINGS_FOLDER:?the settings folder under XDG_CONFIG_HOME, which ctest gives}"
 MESSAGE_TITLE="^${NUVRA_APP_TITLE:?the application title, which ctest gives}\$"
 
 declare -a background_pids=() background_groups=()

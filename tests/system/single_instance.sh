@@ -37,7 +37,7 @@ kill_program right
 # The program's name is its executable's: a link to it is the program, refused while it
 # runs and keeping the same settings; a copy under another name is a program of its own.
 export XDG_CONFIG_HOME="$work_dir/config"
-store="$XDG_CONFIG_HOME/Calvora"
+store="$XDG_CONFIG_HOME/$NUVRA_SETTINGS_FOLDER"
 start_program original
 wait_for_screen frmMain >/dev/null || fail "the program showed no main screen"
 ln -s "$PROGRAM" "$work_dir/AnotherName"

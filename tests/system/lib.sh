@@ -2,6 +2,7 @@
 # manager, using real key events. Source this file; it cleans up after itself.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../support/needs.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../support/xvfb.sh"
 needs xdotool xprop xwininfo
 
 PROGRAM=${1:?path to the program}
@@ -84,7 +85,7 @@ wait_until() {
 # either may fail to come up now and then, so each attempt that fails is ended and tried
 # again; what the manager said is shown.
 start_display() {
-    local manager=${1:-openbox} attempt xvfb wm ready=window_manager_running
+    local manager=${1:-openbox} attempt xvfb xvfb_up wm ready=window_manager_running
     local -a command
     case $manager in
     openbox) command=(openbox --sm-disable) ;;
@@ -100,11 +101,10 @@ start_display() {
     esac
     needs Xvfb "${command[@]:0:1}" "${command[@]:2:1}"
     for attempt in 1 2 3; do
-        Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work_dir/display" 2>/dev/null &
-        xvfb=$!
+        start_xvfb "$work_dir" && xvfb_up=true || xvfb_up=false
+        xvfb=$xvfb_pid
         background_pids+=("$xvfb")
-        if wait_until 30 test -s "$work_dir/display"; then
-            export DISPLAY=":$(head -n1 "$work_dir/display")"
+        if $xvfb_up; then
             in_own_group "${command[@]}" >"$work_dir/wm.log" 2>&1
             wm=$!
             wait_until 30 manager_settled "$wm" && "$ready" && return 0
@@ -112,7 +112,6 @@ start_display() {
         fi
         kill -9 "$xvfb" 2>/dev/null || true
         echo "display attempt $attempt failed; $manager said: $(cat "$work_dir/wm.log" 2>/dev/null)" >&2
-        rm -f "$work_dir/display"
     done
     fail "no display with a window manager came up"
 }

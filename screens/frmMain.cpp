@@ -108,10 +108,11 @@ void frmMain::BuildControls(QWidget* client) {
 
     for (QLineEdit* box : {txtFirstName_, txtMiddleName_, txtLastName_})
         box->installEventFilter(this);
-    // What a screen reader announces for controls that have no caption of their own.
-    txtFirstName_->setAccessibleName(QStringLiteral("First Name"));
-    txtMiddleName_->setAccessibleName(QStringLiteral("Middle Name"));
-    txtLastName_->setAccessibleName(QStringLiteral("Last Name"));
+    // A screen reader announces each name box by the label above it, its buddy.
+    Label1->setBuddy(txtFirstName_);
+    Label4->setBuddy(txtMiddleName_);
+    Label5->setBuddy(txtLastName_);
+    // What it announces for the lists, which have no caption of their own.
     cboMonth_->setAccessibleName(QStringLiteral("Month of birth"));
     cboDate_->setAccessibleName(QStringLiteral("Day of birth"));
     cboYear_->setAccessibleName(QStringLiteral("Year of birth"));

@@ -109,8 +109,8 @@ double RememberedFit(const QFont& font, double designed, const CaptionBox& capti
     QFont asDesigned = font;
     asDesigned.setPointSizeF(designed);
     const QRect& box = caption.box;
-    const QString key = asDesigned.key() + QChar(0) + caption.text +
-                        QString::asprintf("%c%d,%d,%dx%d,%d,%d", 0, box.x(), box.y(), box.width(),
+    const QString key = asDesigned.key() + QChar(0) + caption.text + QChar(0) +
+                        QString::asprintf("%d,%d,%dx%d,%d,%d", box.x(), box.y(), box.width(),
                                           box.height(), caption.flags, dpi);
     auto known = answers.constFind(key);
     if (known == answers.cend())
